@@ -1,0 +1,16 @@
+#pragma once
+
+#include "CliContext.h"
+
+#include <CLI/CLI.hpp>
+
+namespace kelo::cli {
+
+// Each subcommand lives in its own source file and adds itself to the application here.
+void registerFamiliesCommand(CLI::App& app, CliContext& context);
+
+/// Runs the kelo tool on the given arguments, writing to the context's streams.
+/// @return the process exit code.
+int runKelo(int argc, const char* const* argv, CliContext& context);
+
+} // namespace kelo::cli

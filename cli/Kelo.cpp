@@ -1,0 +1,17 @@
+#include "Commands.h"
+
+namespace kelo::cli {
+
+int runKelo(int argc, const char* const* argv, CliContext& context) {
+    CLI::App app{"kelo: scriptable access to Kelo Editor system files and units", "kelo"};
+    app.require_subcommand(1);
+    registerFamiliesCommand(app, context);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        return app.exit(error, context.out, context.err);
+    }
+    return context.exitCode;
+}
+
+} // namespace kelo::cli
