@@ -33,7 +33,9 @@ Clock::TimePoint FastClock::now() const {
 }
 
 Clock::Duration FastClock::ioTimeout(Duration nominal) const {
-    constexpr Duration floor{5};
+    // The gap allowed between two bytes (20 ms) is never shortened: a reply must not be cut in two by a
+    // busy machine. Longer waits shrink down to that floor.
+    constexpr Duration floor{20};
     if (nominal <= floor) {
         return nominal;
     }

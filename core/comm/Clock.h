@@ -42,9 +42,9 @@ public:
 
 /// A test clock whose pauses return at once and only advance its own time.
 ///
-/// Thread-safe: the worker and the test thread may sleep at the same time. I/O time-outs are divided by
-/// the divisor given at construction (never below a floor of 5 ms), so a silent unit still costs a real,
-/// short wait on the line instead of the full nominal time.
+/// Thread-safe: the worker and the test thread may sleep at the same time. I/O time-outs longer than
+/// 20 ms are divided by the divisor given at construction (never below 20 ms), so a silent unit still
+/// costs a real, short wait on the line instead of the full nominal time.
 class FastClock final : public Clock {
 public:
     explicit FastClock(int ioDivisor = 1);

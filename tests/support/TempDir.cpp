@@ -19,6 +19,8 @@ TempDir::~TempDir() {
     std::filesystem::remove_all(m_path, ignored);
 }
 
-std::filesystem::path testDataPath(const std::string& name) { return std::filesystem::path(KELO_TEST_DATA_DIR) / name; }
+std::filesystem::path testDataPath(const std::string& name) {
+    return std::filesystem::path(KELO_TEST_DATA_DIR) / name;
+}
 
 } // namespace kelo::test

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "app/Family.h"
+#include "units/processor/ProcessorUnit.h"
+#include "units/processor/UnitParams.h"
+
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <mutex>
+#include <string_view>
+#include <vector>
+
+namespace kelo {
+
+/// The factory program tables of the processor families: ten programs for the 2-in/6-out family, one
+/// for the Plus family, taken from "tz48plus.prs" beside the running program (a Plus system file of one
+/// unit whose user programs 1..N supply factory programs 0..N-1).
+///
+/// Each table is filled once, the first time it is asked for. When the file is missing, cannot be
+/// opened or is too short to hold one unit, the table gets the built-in default configuration and the
+/// family's message goes to the message hook, once per table. The core shows nothing itself; the
+/// editor installs a hook that shows a message box. Thread-safe.
+/// The amplifier's single factory program is built in code: ampFactoryProgram() (units/amp/AmpUnit.h).
+class FactoryPrograms {
+public:
+    using MessageHook = std::function<void(std::string_view message)>;
+
+    static constexpr std::string_view kFileName = "tz48plus.prs";
+
+    /// Tables looked up in the given folder.
+    explicit FactoryPrograms(std::filesystem::path folder, MessageHook hook = {});
+
+    /// The process-wide tables, looked up in the folder of the running program.
+    static FactoryPrograms& shared();
+
+    /// Replaces the hook (the editor installs its message box at start-up, before any unit exists).
+    void setMessageHook(MessageHook hook);
+
+    /// Number of factory programs of a family: 10 (Tz48), 1 (Tz48P), 1 (TzAmp).
+    static std::size_t count(Family family);
+
+    /// The processor family's table, loading it on first use. Empty for TzAmp.
+    const std::vector<UnitParams>& table(Family family);
+
+    /// A copy of factory program k; k beyond the table gives its last entry.
+    UnitParams program(Family family, std::size_t k);
+
+    /// The message shown when the file is missing, for a processor family.
+    static std::string_view missingFileMessage(Family family);
+
+    /// The built-in default configuration, entries 0..n-1 (n at most 10).
+    static std::vector<UnitParams> defaultConfiguration(std::size_t n);
+
+    /// Reads the first n user programs of the presets file at path into programs (used flags 0).
+    /// @return false when the file is missing, unreadable or too short; programs is then unchanged.
+    static bool readPresetFile(const std::filesystem::path& path, std::size_t n,
+                               std::vector<UnitParams>& programs);
+
+private:
+    struct Table {
+        std::once_flag loaded;
+        std::vector<UnitParams> programs;
+    };
+
+    Table& tableOf(Family family);
+    void load(Family family, Table& table);
+
+    std::filesystem::path m_folder;
+    std::mutex m_hookMutex; // guards m_hook
+    MessageHook m_hook;
+    Table m_tz48;
+    Table m_tz48p;
+};
+
+/// The folder of the running program (from /proc/self/exe); the current folder when that is unknown.
+std::filesystem::path programFolder();
+
+/// A processor unit as the editor constructs it for a family (Tz48 or Tz48P): named "Tz48" or
+/// "Tz48 Plus", live program part and all 64 programs copies of factory program 0, current program 0.
+ProcessorUnit makeProcessorUnit(Family family, FactoryPrograms& programs = FactoryPrograms::shared());
+
+} // namespace kelo
