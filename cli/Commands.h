@@ -8,6 +8,9 @@ namespace kelo::cli {
 
 // Each subcommand lives in its own source file and adds itself to the application here.
 void registerFamiliesCommand(CLI::App& app, CliContext& context);
+void registerInfoCommand(CLI::App& app, CliContext& context);
+void registerExportCommand(CLI::App& app, CliContext& context);
+void registerImportCommand(CLI::App& app, CliContext& context);
 
 /// Runs the kelo tool on the given arguments, writing to the context's streams.
 /// @return the process exit code.

@@ -6,6 +6,9 @@ int runKelo(int argc, const char* const* argv, CliContext& context) {
     CLI::App app{"kelo: scriptable access to Kelo Editor system files and units", "kelo"};
     app.require_subcommand(1);
     registerFamiliesCommand(app, context);
+    registerInfoCommand(app, context);
+    registerExportCommand(app, context);
+    registerImportCommand(app, context);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {

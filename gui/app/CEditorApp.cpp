@@ -1,0 +1,156 @@
+#include "app/CEditorApp.h"
+
+#include "app/CAboutDlg.h"
+#include "app/CSplashWindow.h"
+#include "app/EditorArtwork.h"
+#include "app/QSettingsStore.h"
+#include "dialogs/Dialogs.h"
+#include "frame/CMainFrame.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QEvent>
+#include <QFile>
+#include <QFileInfo>
+
+namespace kelo::gui {
+
+namespace {
+CEditorApp* g_instance = nullptr;
+const QString kDiagnosticLogName = QStringLiteral("diagnostic.log");
+} // namespace
+
+CEditorApp::CEditorApp(std::unique_ptr<SettingsStore> store, QObject* parent)
+    : QObject(parent), m_store(store ? std::move(store) : std::make_unique<QSettingsStore>()),
+      m_portProbe([](int) { return true; }) {
+    g_instance = this;
+}
+
+CEditorApp::~CEditorApp() {
+    if (qApp != nullptr) {
+        qApp->removeEventFilter(this);
+    }
+    m_frame.reset();
+    if (g_instance == this) {
+        g_instance = nullptr;
+    }
+}
+
+CEditorApp* CEditorApp::instance() {
+    return g_instance;
+}
+
+bool CEditorApp::InitInstance(const StartOptions& options) {
+    QApplication::setWindowIcon(applicationIcon());
+    m_recent.load();
+
+    m_frame = std::make_unique<CMainFrame>();
+    m_frame->setRecentFiles(m_recent.paths());
+    connect(m_frame->action(action_names::kFileOpen), &QAction::triggered, this, &CEditorApp::onFileOpen);
+    connect(m_frame->action(action_names::kAbout), &QAction::triggered, this, &CEditorApp::onAppAbout);
+    connect(m_frame.get(), &CMainFrame::recentFileRequested, this, &CEditorApp::OpenDocumentFile);
+    if (options.splash) {
+        m_splash = new CSplashWindow;
+        connect(m_splash, &CSplashWindow::dismissed, this, &CEditorApp::hideSplash);
+        qApp->installEventFilter(this);
+        m_splash->show();
+    }
+
+    m_settings.Load(*m_store, m_portProbe);
+
+    QString file = options.file;
+    if (m_settings.autoLoad == 1 && !m_recent.paths().isEmpty() && !m_recent.paths().first().isEmpty()) {
+        file = m_recent.paths().first();
+    }
+    if (!file.isEmpty()) {
+        OpenDocumentFile(file);
+    }
+    m_frame->show();
+    m_frame->update();
+
+    if (QFileInfo::exists(kDiagnosticLogName)) {
+        m_diagnostic = true;
+        QFile log(kDiagnosticLogName);
+        log.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    }
+    return true;
+}
+
+int CEditorApp::ExitInstance() {
+    const bool settingsWritten = m_settings.Save(*m_store);
+    m_recent.save();
+    if (!settingsWritten) {
+        Dialogs::inform(nullptr, QStringLiteral("Cannot write general settings to registry!"));
+        return 1;
+    }
+    return 0;
+}
+
+void CEditorApp::addRecentFile(const QString& path) {
+    m_recent.add(path);
+    if (m_frame) {
+        m_frame->setRecentFiles(m_recent.paths());
+    }
+}
+
+void CEditorApp::removeRecentFile(const QString& path) {
+    m_recent.remove(path);
+    if (m_frame) {
+        m_frame->setRecentFiles(m_recent.paths());
+    }
+}
+
+void CEditorApp::OpenSystemFile(const QString& path) {
+    Q_UNUSED(path);
+}
+
+void CEditorApp::OpenDocumentFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        Dialogs::inform(m_frame.get(),
+                        QStringLiteral("%1\nCannot open the file: it does not exist or cannot be read.")
+                            .arg(QFileInfo(path).fileName()),
+                        MessageIcon::Exclamation);
+        removeRecentFile(path);
+        return;
+    }
+    file.close();
+    OpenSystemFile(path);
+}
+
+void CEditorApp::onFileOpen() {
+    const QString path = Dialogs::openFileName(m_frame.get(), tr("Open"), systemFileFilter());
+    if (!path.isEmpty()) {
+        OpenSystemFile(path);
+    }
+}
+
+void CEditorApp::onAppAbout() {
+    CAboutDlg about(m_frame.get());
+    about.exec();
+}
+
+void CEditorApp::hideSplash() {
+    qApp->removeEventFilter(this);
+    m_splash = nullptr;
+    if (m_frame) {
+        m_frame->update();
+    }
+}
+
+bool CEditorApp::eventFilter(QObject* watched, QEvent* event) {
+    if (m_splash != nullptr) {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::MouseButtonPress:
+        case QEvent::NonClientAreaMouseButtonPress:
+            m_splash->dismiss();
+            return true;
+        default:
+            break;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace kelo::gui

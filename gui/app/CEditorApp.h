@@ -1,0 +1,88 @@
+#pragma once
+
+#include "app/CGeneralSettings.h"
+#include "app/CRecentFileList.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+namespace kelo::gui {
+
+class CMainFrame;
+class CSplashWindow;
+class CSystemDoc;
+
+/// What the command line asks of a start.
+struct StartOptions {
+    QString file;       ///< a system file to open, or empty
+    bool splash = true; ///< show the splash picture
+};
+
+/// The editor application: settings, start-up and exit, File Open, the About box and the splash.
+///
+/// There is one instance while the editor runs (instance()). The general settings are read once in
+/// InitInstance() and written once in ExitInstance(); the rest of the editor takes copies.
+class CEditorApp : public QObject {
+    Q_OBJECT
+
+public:
+    /// @param store where the settings live; the user's QSettings when null
+    explicit CEditorApp(std::unique_ptr<SettingsStore> store = nullptr, QObject* parent = nullptr);
+    ~CEditorApp() override;
+
+    static CEditorApp* instance();
+
+    /// Starts the editor: main frame, settings, the file to open, the diagnostic flag.
+    /// @return false when the editor cannot start.
+    bool InitInstance(const StartOptions& options);
+    /// Writes the settings and the recent-file list; tells the user when that fails.
+    /// @return 0, or 1 when the settings could not be written.
+    int ExitInstance();
+
+    CMainFrame* mainFrame() const { return m_frame.get(); }
+
+    /// A copy of the general settings.
+    CGeneralSettings settings() const { return m_settings; }
+    /// Replaces the general settings (every field but the port-present flags).
+    void setSettings(const CGeneralSettings& settings) { m_settings = settings; }
+    /// Tells which serial ports exist; used by InitInstance() when the settings are read.
+    void setPortProbe(PortProbe probe) { m_portProbe = std::move(probe); }
+
+    /// True when "diagnostic.log" existed in the working folder at start: the line is logged.
+    bool diagnosticFlag() const { return m_diagnostic; }
+
+    /// The system that owns the serial line, or null.
+    CSystemDoc* onLineDocument() const { return m_onLineDocument; }
+    void setOnLineDocument(CSystemDoc* document) { m_onLineDocument = document; }
+
+    const CRecentFileList& recentFiles() const { return m_recent; }
+    void addRecentFile(const QString& path);
+    void removeRecentFile(const QString& path);
+
+    /// Opens a system file by its magic; the single way any file is opened.
+    void OpenSystemFile(const QString& path);
+    /// Opens a file from the recent-file list, the command line or the shell: a file that cannot be
+    /// read is reported and dropped from the recent-file list.
+    void OpenDocumentFile(const QString& path);
+
+public slots:
+    void onFileOpen();
+    void onAppAbout();
+
+private:
+    void hideSplash();
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    std::unique_ptr<SettingsStore> m_store;
+    CGeneralSettings m_settings;
+    PortProbe m_portProbe;
+    CRecentFileList m_recent;
+    std::unique_ptr<CMainFrame> m_frame;
+    CSplashWindow* m_splash = nullptr;
+    CSystemDoc* m_onLineDocument = nullptr;
+    bool m_diagnostic = false;
+};
+
+} // namespace kelo::gui
