@@ -7,6 +7,7 @@
 #include "dialogs/Dialogs.h"
 #include "doc/CDocManager.h"
 #include "frame/CMainFrame.h"
+#include "online/COnlineController.h"
 #include "units/presets/FactoryPrograms.h"
 
 #include <QAction>
@@ -24,7 +25,8 @@ const QString kDiagnosticLogName = QStringLiteral("diagnostic.log");
 
 CEditorApp::CEditorApp(std::unique_ptr<SettingsStore> store, QObject* parent)
     : QObject(parent), m_store(store ? std::move(store) : std::make_unique<QSettingsStore>()),
-      m_portProbe([](int) { return true; }) {
+      m_online(std::make_unique<COnlineController>(*this)) {
+    m_portProbe = [this](int port) { return m_online->isPortPresent(port); };
     g_instance = this;
 }
 
@@ -49,6 +51,7 @@ bool CEditorApp::InitInstance(const StartOptions& options) {
 
     m_frame = std::make_unique<CMainFrame>();
     m_documents = std::make_unique<CDocManager>(m_frame.get());
+    m_online->attach(*m_frame);
     m_frame->setRecentFiles(m_recent.paths());
     connect(m_frame->action(action_names::kFileNew), &QAction::triggered, m_documents.get(),
             &CDocManager::onFileNew);
