@@ -9,6 +9,7 @@
 #include "frame/CMainFrame.h"
 #include "frame/CUnitChildFrame.h"
 #include "units/presets/FactoryPrograms.h"
+#include "view/CT48View.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -291,6 +292,34 @@ private slots:
         QVERIFY(test::lastMessage().contains(QStringLiteral("gone.kle")));
         QVERIFY(!m_app->recentFiles().paths().contains(QFileInfo(path).absoluteFilePath()));
         QCOMPARE(docs().size(), std::size_t{1});
+    }
+
+    void onLineStateReachesStatusCommandsAndIndicators() {
+        CSystemDoc::lineHooks().connectionState = [](int busId) { return busId == 0 ? 2 : 3; };
+        m_app->OpenSystemFile(writeSystem(m_dir.filePath("line.kle"), Family::Tz48, {1, 2}));
+        CSystemDoc* document = docs().front();
+        CMainFrame* frame = m_app->mainFrame();
+        const auto indicator = [&](std::size_t i) {
+            return document->unitFrames()[i]->view()->connectionIndicator();
+        };
+        QCOMPARE(indicator(0), ConnectionIndicator::Hidden);
+        QVERIFY(frame->action(action_names::kOnLine)->isEnabled());
+        QVERIFY(!frame->action(action_names::kOffLine)->isEnabled());
+
+        document->setOnLine(true);
+        QCOMPARE(frame->onLineStatusText(), QStringLiteral("\nStatus: ON Line"));
+        QVERIFY(!frame->action(action_names::kOnLine)->isEnabled());
+        QVERIFY(frame->action(action_names::kOffLine)->isEnabled());
+        QVERIFY(frame->action(action_names::kOnOffLine)->isChecked());
+        QCOMPARE(indicator(0), ConnectionIndicator::Connected);
+        QCOMPARE(indicator(1), ConnectionIndicator::NotResponding);
+
+        document->setOnLine(false);
+        QCOMPARE(frame->onLineStatusText(), QStringLiteral("\nStatus: OFF Line"));
+        QVERIFY(!frame->action(action_names::kOnOffLine)->isChecked());
+        QCOMPARE(indicator(0), ConnectionIndicator::Hidden);
+        QCOMPARE(indicator(1), ConnectionIndicator::Hidden);
+        CSystemDoc::lineHooks() = LineHooks{};
     }
 
     void autoLoadOpensTheMostRecentFile() {
