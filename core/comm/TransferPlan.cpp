@@ -4,9 +4,9 @@ namespace kelo {
 
 namespace {
 
-constexpr TransferPlan kTz48Plan{0x08, 64, 10, 16, {100, 50, 50}, 200, 1000, 600, 50, 2500, 100, 2500, 1500};
-constexpr TransferPlan kTz48PPlan{0x08, 64, 1, 16, {100, 50, 50}, 200, 1000, 600, 50, 2500, 100, 2500, 2500};
-constexpr TransferPlan kTzAmpPlan{0x09, 32, 1, 8, {100, 100, 100}, 200, 1000, 600, 50, 1200, 50, 1500, 1500};
+constexpr TransferPlan kTz48Plan{64, 10, 16, {100, 50, 50}, 200, 2500, 100, 2500, 1500};
+constexpr TransferPlan kTz48PPlan{64, 1, 16, {100, 50, 50}, 200, 2500, 100, 2500, 2500};
+constexpr TransferPlan kTzAmpPlan{32, 1, 8, {100, 100, 100}, 200, 1200, 50, 1500, 1500};
 
 } // namespace
 

@@ -7,19 +7,15 @@
 
 namespace kelo {
 
-/// What a whole-unit transfer and a program store or recall look like for one family: how user programs
-/// are numbered on the line, and the pauses (in milliseconds) that give the unit time to take in a
-/// settings image and the polling worker a turn on the line.
+/// How a whole-unit transfer and a program store or recall run for one family: the number of user
+/// programs and the pauses [ms] that give the unit time to take in a settings image and the polling
+/// worker a turn on the line. Model byte, image sizes and program numbering are in FamilyLine.
 struct TransferPlan {
-    std::uint8_t model;                   ///< model byte in every message to the unit
     std::uint32_t userProgramCount;       ///< stored program slots of a unit
     std::uint32_t firstUserProgram;       ///< program number of user slot 0 (factory programs lie below)
     std::uint32_t readGroupSize;          ///< programs read under one hold of the port lock
-    std::array<int, 3> readGroupPausesMs; ///< after the first three groups of a read, lock released
+    std::array<int, 3> readGroupPausesMs; ///< after each of the first three groups, lock released
     int readEndPauseMs;                   ///< after the last group of a read
-    int transferTimeoutMs;                ///< read time-out during a send
-    int normalTimeoutMs;                  ///< read time-out restored after a send
-    int timeoutPauseMs;                   ///< after setting the transfer time-out
     int settingsPauseMs;                  ///< after a send's settings image, before its programs
     int sendEndPauseMs;                   ///< after restoring the read time-out, before releasing the lock
     int storePauseMs;                     ///< after each unit's sends of a store or recall
@@ -30,6 +26,9 @@ struct TransferPlan {
     /// True when program number names a user program.
     bool isUserProgram(std::uint32_t number) const { return number >= firstUserProgram; }
 };
+
+/// Read time-out during a whole-unit send and the pause after changing it [ms].
+inline constexpr int kTransferTimeoutPauseMs = 50;
 
 /// The plan of a family.
 const TransferPlan& transferPlan(Family family);

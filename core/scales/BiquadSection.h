@@ -16,17 +16,48 @@ struct BiquadSection {
     bool isIdentity() const { return b0 == 1.0 && b1 == 0.0 && b2 == 0.0 && a1 == 0.0 && a2 == 0.0; }
 };
 
-/// |H|^2 of a section at grid point g.
-inline double sectionPower(const BiquadSection& s, const GridTrigonometry& t, std::size_t g) {
-    const double nRe = s.b0 + s.b1 * t.cos1[g] + s.b2 * t.cos2[g];
-    const double nIm = s.b1 * t.sin1[g] + s.b2 * t.sin2[g];
-    const double dRe = 1.0 + s.a1 * t.cos1[g] + s.a2 * t.cos2[g];
-    const double dIm = s.a1 * t.sin1[g] + s.a2 * t.sin2[g];
-    return (nRe * nRe + nIm * nIm) / (dRe * dRe + dIm * dIm);
+/// |numerator|^2 of a section at grid point g.
+inline double numeratorPower(const BiquadSection& s, const GridTrigonometry& t, std::size_t g) {
+    const double re = s.b0 + s.b1 * t.cos1[g] + s.b2 * t.cos2[g];
+    const double im = s.b1 * t.sin1[g] + s.b2 * t.sin2[g];
+    return re * re + im * im;
 }
 
-/// Writes the magnitude [dB] of two cascaded sections at every grid point into curve. Identity sections
-/// cost nothing; two of them give 0 dB everywhere. A zero magnitude gives -inf dB.
+/// |denominator|^2 of a section at grid point g.
+inline double denominatorPower(const BiquadSection& s, const GridTrigonometry& t, std::size_t g) {
+    const double re = 1.0 + s.a1 * t.cos1[g] + s.a2 * t.cos2[g];
+    const double im = s.a1 * t.sin1[g] + s.a2 * t.sin2[g];
+    return re * re + im * im;
+}
+
+/// |H|^2 of a section at grid point g.
+inline double sectionPower(const BiquadSection& s, const GridTrigonometry& t, std::size_t g) {
+    return numeratorPower(s, t, g) / denominatorPower(s, t, g);
+}
+
+/// Accumulates the squared magnitude of a cascade of sections at every grid point, as separate
+/// numerator and denominator products so that each point costs one division and one logarithm however
+/// many sections it has. The cascades of this system stay far inside the range of a double (the deepest
+/// reachable point is about -500 dB, the highest about +150 dB).
+class PowerAccumulator {
+public:
+    PowerAccumulator() { reset(); }
+
+    /// Back to the empty cascade (0 dB).
+    void reset();
+    /// Adds a section to the cascade; the identity costs nothing.
+    void multiply(const BiquadSection& section);
+    /// Adds another cascade.
+    void multiply(const PowerAccumulator& other);
+    /// Writes 10 log10 of the cascade's |H|^2 plus offsetDb into curve; a zero magnitude gives -inf.
+    void writeDb(Curve& curve, double offsetDb = 0.0) const;
+
+private:
+    std::array<double, kResponsePointCount> m_numerator;
+    std::array<double, kResponsePointCount> m_denominator;
+};
+
+/// Writes the magnitude [dB] of two cascaded sections at every grid point into curve.
 void evaluateSections(Curve& curve, const BiquadSection& sectionA, const BiquadSection& sectionB);
 
 } // namespace kelo

@@ -1,0 +1,204 @@
+#include "comm/CommEngine.h"
+
+#include "comm/PosixSerialLine.h"
+
+#include <system_error>
+
+namespace kelo {
+
+namespace {
+
+bool isValidId(std::uint32_t id) {
+    return id < kUnitCount;
+}
+
+ConnectionEntry defaultEntry(std::uint32_t id) {
+    ConnectionEntry entry;
+    entry.identifier = id;
+    return entry;
+}
+
+} // namespace
+
+CommEngine::CommEngine(Clock& clock, DiagnosticLog* log) : m_clock(clock), m_log(log) {
+    for (std::uint32_t id = 0; id < kUnitCount; ++id) {
+        m_table[id] = defaultEntry(id);
+    }
+}
+
+CommEngine::~CommEngine() {
+    setEngineRunning(false);
+    if (m_worker.joinable()) {
+        m_worker.join();
+    }
+    closeLine();
+}
+
+void CommEngine::setPortDevice(const std::string& devicePath) {
+    setLineFactory([devicePath, this] { return std::make_unique<PosixSerialLine>(devicePath, m_clock); });
+}
+
+void CommEngine::setLineFactory(LineFactory factory) {
+    m_lineFactory = std::move(factory);
+}
+
+CommResult CommEngine::startEngine(Family family) {
+    std::lock_guard portLock(m_portMutex);
+    if (isEngineRunning() || m_worker.joinable()) {
+        return CommResult::AlreadyRunning;
+    }
+    std::unique_ptr<SerialLine> line = m_lineFactory ? m_lineFactory() : nullptr;
+    if (!line || line->openPort() != CommResult::Ok) {
+        return CommResult::PortNotOpened;
+    }
+    line->initPort(0);
+    m_family = family;
+    m_line = std::move(line);
+    m_exchange = std::make_unique<MessageExchange>(*m_line, family, m_log);
+    // The flag is raised before the worker exists, so a stop that follows at once always finds and
+    // joins the worker.
+    setEngineRunning(true);
+    try {
+        m_worker = std::thread([this] { runWorker(); });
+    } catch (const std::system_error&) {
+        setEngineRunning(false);
+        closeLine();
+        return CommResult::ThreadNotCreated;
+    }
+    return CommResult::Ok;
+}
+
+CommResult CommEngine::stopEngine() {
+    CommResult result = CommResult::Ok;
+    if (isEngineRunning() || m_worker.joinable()) {
+        setEngineRunning(false);
+        if (m_worker.joinable()) {
+            m_worker.join();
+        }
+        result = closeLine();
+    }
+    if (m_log != nullptr) {
+        m_log->writeSummary(baudRateOf(getConnectionBaud()));
+    }
+    setViewRefresh(false);
+    m_clock.sleepFor(Clock::Duration(kStopPauseMs));
+    return result;
+}
+
+CommResult CommEngine::closeLine() {
+    std::lock_guard portLock(m_portMutex);
+    if (!m_line) {
+        return CommResult::Ok;
+    }
+    const CommResult result = m_line->closePort();
+    m_exchange.reset();
+    m_line.reset();
+    return result;
+}
+
+CommResult CommEngine::sendParameter(std::uint32_t unitId, std::uint8_t model, std::uint8_t blockCode,
+                                     std::uint8_t index, std::uint8_t offset, std::uint16_t value) {
+    PortSession session(*this);
+    if (!session.isEngineRunning() || session.exchange() == nullptr) {
+        return CommResult::Ok;
+    }
+    if (!isValidId(unitId) || getConnectionEntry(unitId).state != ConnectionState::Connected) {
+        return CommResult::NotConnected;
+    }
+    const auto id = static_cast<std::uint8_t>(unitId);
+    const CommResult result = session.exchange()->setParameter(model, id, {blockCode, index, offset, value});
+    if (result != CommResult::Ok) {
+        setConnectionState(unitId, ConnectionState::NotResponding);
+    }
+    return result;
+}
+
+ConnectionEntry CommEngine::getConnectionEntry(std::uint32_t id) const {
+    if (!isValidId(id)) {
+        return defaultEntry(id);
+    }
+    std::lock_guard tableLock(m_tableMutex);
+    return m_table[id];
+}
+
+void CommEngine::setConnectionEntry(std::uint32_t id, const ConnectionEntry& entry) {
+    if (!isValidId(id)) {
+        return;
+    }
+    std::lock_guard tableLock(m_tableMutex);
+    m_table[id] = entry;
+}
+
+void CommEngine::setConnectionState(std::uint32_t id, ConnectionState state) {
+    if (!isValidId(id)) {
+        return;
+    }
+    std::lock_guard tableLock(m_tableMutex);
+    m_table[id].state = state;
+}
+
+void CommEngine::setAllStates(ConnectionState state) {
+    std::lock_guard tableLock(m_tableMutex);
+    for (ConnectionEntry& entry : m_table) {
+        entry.state = state;
+    }
+}
+
+bool CommEngine::isEngineRunning() const {
+    std::lock_guard tableLock(m_tableMutex);
+    return m_running;
+}
+
+void CommEngine::setEngineRunning(bool running) {
+    std::lock_guard tableLock(m_tableMutex);
+    m_running = running;
+}
+
+int CommEngine::getConnectionBaud() const {
+    std::lock_guard tableLock(m_tableMutex);
+    return m_connectionBaud;
+}
+
+void CommEngine::setConnectionBaud(int baudIndex) {
+    std::lock_guard tableLock(m_tableMutex);
+    m_connectionBaud = baudIndex >= 0 && baudIndex < static_cast<int>(kBaudRates.size()) ? baudIndex : 0;
+}
+
+void CommEngine::setScanDialog(ScanDialogHooks hooks) {
+    std::lock_guard hooksLock(m_hooksMutex);
+    m_scanDialog = std::move(hooks);
+}
+
+void CommEngine::clearScanDialog() {
+    std::lock_guard hooksLock(m_hooksMutex);
+    m_scanDialog.reset();
+}
+
+void CommEngine::setOnlineDocument(OnlineDocumentHooks hooks) {
+    std::lock_guard hooksLock(m_hooksMutex);
+    m_onlineDocument = std::move(hooks);
+}
+
+void CommEngine::clearOnlineDocument() {
+    std::lock_guard hooksLock(m_hooksMutex);
+    m_onlineDocument.reset();
+}
+
+bool CommEngine::hasOnlineDocument() const {
+    std::lock_guard hooksLock(m_hooksMutex);
+    return m_onlineDocument.has_value();
+}
+
+void CommEngine::setViewRefresh(bool on) {
+    std::lock_guard hooksLock(m_hooksMutex);
+    m_viewRefresh = on;
+}
+
+bool CommEngine::viewRefresh() const {
+    std::lock_guard hooksLock(m_hooksMutex);
+    return m_viewRefresh;
+}
+
+CommEngine::PortSession::PortSession(CommEngine& engine) : m_engine(engine), m_lock(engine.m_portMutex) {}
+
+} // namespace kelo

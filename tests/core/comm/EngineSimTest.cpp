@@ -1,0 +1,224 @@
+// The engine against simulated units on a real pseudo-terminal.
+#include "Simulator.h"
+#include "TempDir.h"
+#include "comm/CommEngine.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+namespace kelo {
+namespace {
+
+template <typename Condition> bool eventually(Condition condition) {
+    for (int i = 0; i < 30000; ++i) {
+        if (condition()) {
+            return true;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return condition();
+}
+
+std::unique_ptr<sim::Simulator> makeSimulator(Family family, std::vector<std::uint8_t> ids) {
+    sim::SimOptions options;
+    options.family = family;
+    options.ids = std::move(ids);
+    return std::make_unique<sim::Simulator>(std::move(options));
+}
+
+class EngineSimTest : public ::testing::Test {
+protected:
+    /// Starts simulated units of @p family at @p ids and goes on line with a scan of @p scanIds only.
+    void goOnline(Family family, std::vector<std::uint8_t> ids, std::vector<std::uint8_t> scanIds,
+                  int target) {
+        m_sim = makeSimulator(family, std::move(ids));
+        m_engine.setPortDevice(m_sim->devicePath());
+        m_engine.setAllStates(ConnectionState::NotUsed);
+        for (std::uint8_t id = 0; id < kUnitCount; ++id) {
+            ConnectionEntry entry = m_engine.getConnectionEntry(id);
+            entry.identifier = id;
+            entry.model = kModelAny;
+            m_engine.setConnectionEntry(id, entry);
+        }
+        for (std::uint8_t id : scanIds) {
+            m_engine.setConnectionState(id, ConnectionState::ToBePolled);
+        }
+        m_engine.setConnectionBaud(target);
+        m_engine.setScanDialog({[this] { ++m_polled; }, [this] { ++m_sweepsDone; }});
+        m_engine.setOnlineDocument({[] {}, [] { return true; }});
+        ASSERT_EQ(m_engine.startEngine(family), CommResult::Ok);
+        ASSERT_TRUE(eventually([&] { return m_sweepsDone.load() == 1; }));
+    }
+
+    /// Waits until unit @p id has heard @p more further messages (the worker keeps polling).
+    bool pollsGoOn(std::uint8_t id, std::uint32_t more = 4) {
+        const std::uint32_t start = m_sim->unit(id).messagesReceived;
+        return eventually([&] { return m_sim->unit(id).messagesReceived >= start + more; });
+    }
+
+    test::TempDir m_dir;
+    FastClock m_clock;
+    DiagnosticLog m_log{m_dir.file("diagnostic.log")};
+    CommEngine m_engine{m_clock, &m_log};
+    std::unique_ptr<sim::Simulator> m_sim;
+    std::atomic<int> m_polled{0};
+    std::atomic<int> m_sweepsDone{0};
+};
+
+class EngineSimFamilyTest : public EngineSimTest, public ::testing::WithParamInterface<Family> {};
+
+TEST_P(EngineSimFamilyTest, GoesOnLineClimbsPollsAndSendsParameters) {
+    const Family family = GetParam();
+    goOnline(family, {1, 5}, {1, 5, 9}, 6);
+    EXPECT_EQ(m_engine.getConnectionBaud(), 6);
+    EXPECT_EQ(m_sim->unit(1).speedIndex, 6);
+    EXPECT_EQ(m_sim->unit(5).speedIndex, 6);
+    EXPECT_EQ(m_polled.load(), 2);
+    for (std::uint8_t id : {1, 5}) {
+        const ConnectionEntry entry = m_engine.getConnectionEntry(id);
+        EXPECT_EQ(entry.state, ConnectionState::Connected);
+        EXPECT_EQ(entry.model, familyLine(family).model);
+    }
+    EXPECT_EQ(m_engine.getConnectionEntry(9).state, ConnectionState::NotResponding);
+    EXPECT_EQ(m_engine.getConnectionEntry(2).state, ConnectionState::NotUsed);
+
+    // The meters move with every poll, and the entry follows the unit.
+    ASSERT_TRUE(pollsGoOn(5));
+    m_sim->modifyUnit(5, [](sim::SimUnit& unit) {
+        unit.metersMoving = false;
+        unit.status.fill(0);
+        unit.status[0] = 6;
+        unit.status[3] = 2;
+    });
+    ASSERT_TRUE(eventually([&] {
+        const auto status = m_engine.getConnectionEntry(5).status;
+        return status[0] == 6 && status[3] == 2;
+    }));
+
+    const std::uint8_t model = familyLine(family).model;
+    EXPECT_EQ(m_engine.sendParameter(5, model, 0x15, 198, 0x20, 0x1234), CommResult::Ok);
+    EXPECT_EQ((m_sim->unit(5).parameters.at({0x15, 198, 0x20})), 0x1234);
+    EXPECT_EQ(m_engine.sendParameter(2, model, 0x15, 198, 0x20, 1), CommResult::NotConnected);
+    EXPECT_EQ(m_engine.stopEngine(), CommResult::Ok);
+    EXPECT_EQ(m_engine.sendParameter(5, model, 0x15, 198, 0x20, 2), CommResult::Ok);
+    EXPECT_EQ((m_sim->unit(5).parameters.at({0x15, 198, 0x20})), 0x1234);
+}
+
+INSTANTIATE_TEST_SUITE_P(Families, EngineSimFamilyTest,
+                         ::testing::Values(Family::Tz48, Family::Tz48P, Family::TzAmp),
+                         [](const auto& param) { return std::string(familyKey(param.param)); });
+
+TEST_F(EngineSimTest, UnitDyingMidClimbStopsTheClimb) {
+    m_sim = nullptr;
+    sim::SimFaults dies;
+    dies.silentAfter = 1;
+    auto sim = makeSimulator(Family::Tz48, {1, 2});
+    sim->setFaults(2, dies);
+    // Reuse the fixture with the prepared simulator.
+    m_sim = std::move(sim);
+    m_engine.setPortDevice(m_sim->devicePath());
+    m_engine.setAllStates(ConnectionState::NotUsed);
+    for (std::uint8_t id : {1, 2}) {
+        m_engine.setConnectionEntry(id, ConnectionEntry{.identifier = id,
+                                                        .model = kModelAny,
+                                                        .state = ConnectionState::ToBePolled,
+                                                        .status = {},
+                                                        .errorFlag = 0});
+    }
+    m_engine.setConnectionBaud(5);
+    m_engine.setScanDialog({[] {}, [this] { ++m_sweepsDone; }});
+    m_engine.setOnlineDocument({[] {}, [] { return true; }});
+    ASSERT_EQ(m_engine.startEngine(Family::Tz48), CommResult::Ok);
+    ASSERT_TRUE(eventually([&] { return m_sweepsDone.load() == 1; }));
+    EXPECT_EQ(m_engine.getConnectionBaud(), 1);
+    EXPECT_EQ(m_sim->unit(1).speedIndex, 1);
+    EXPECT_EQ(m_engine.getConnectionEntry(1).state, ConnectionState::Connected);
+    EXPECT_EQ(m_engine.getConnectionEntry(2).state, ConnectionState::NotResponding);
+    m_engine.stopEngine();
+}
+
+TEST_F(EngineSimTest, SurvivesBusyDropsAndRejectsBadBusyValues) {
+    goOnline(Family::Tz48, {3}, {3}, 2);
+    sim::SimFaults busy;
+    busy.busyNext = 2;
+    m_sim->setFaults(3, busy);
+    EXPECT_EQ(m_engine.sendParameter(3, 0x08, 0x11, 0, 0x08, 40), CommResult::Ok);
+    EXPECT_EQ((m_sim->unit(3).parameters.at({0x11, 0, 0x08})), 40);
+
+    sim::SimFaults drops;
+    drops.dropEveryNth = 2;
+    m_sim->setFaults(3, drops);
+    ASSERT_TRUE(pollsGoOn(3, 8));
+    EXPECT_EQ(m_engine.getConnectionEntry(3).state, ConnectionState::Connected);
+
+    sim::SimFaults badBusy;
+    badBusy.busyEveryNth = 1;
+    badBusy.busyValue = 5;
+    {
+        // Holding the port keeps the worker's polls out, so the parameter meets the fault first.
+        CommEngine::PortSession session(m_engine);
+        m_sim->setFaults(3, badBusy);
+        EXPECT_EQ(m_engine.sendParameter(3, 0x08, 0x11, 0, 0x08, 41), CommResult::NoAcceptedReply);
+    }
+    EXPECT_EQ(m_engine.getConnectionEntry(3).state, ConnectionState::NotResponding);
+    EXPECT_EQ(m_engine.sendParameter(3, 0x08, 0x11, 0, 0x08, 42), CommResult::NotConnected);
+    m_engine.stopEngine();
+}
+
+TEST_F(EngineSimTest, NoiseAndWrongIdentifierDropTheUnitWithTheirCodes) {
+    std::ofstream(m_dir.file("diagnostic.log")).close();
+    ASSERT_TRUE(m_log.activateIfPresent());
+    goOnline(Family::Tz48, {3, 4}, {3, 4}, 0);
+    sim::SimFaults noise;
+    noise.noiseBytes = 16;
+    m_sim->setFaults(3, noise);
+    sim::SimFaults otherId;
+    otherId.answerAsId = 6;
+    m_sim->setFaults(4, otherId);
+    ASSERT_TRUE(eventually([&] {
+        return m_engine.getConnectionEntry(3).state == ConnectionState::NotResponding &&
+               m_engine.getConnectionEntry(4).state == ConnectionState::NotResponding;
+    }));
+    m_engine.stopEngine();
+    EXPECT_EQ(m_log.counters(3).lastErr, 12u);
+    EXPECT_EQ(m_log.counters(3).scanErr, 3u);
+    EXPECT_EQ(m_log.counters(4).lastErr, 11u);
+    EXPECT_EQ(m_log.counters(4).scanErr, 3u);
+}
+
+TEST_F(EngineSimTest, SwitchedOffUnitIsNotPolledAgainAndIsLoggedOnce) {
+    std::ofstream(m_dir.file("diagnostic.log")).close();
+    ASSERT_TRUE(m_log.activateIfPresent());
+    goOnline(Family::TzAmp, {0, 8}, {0, 8, 20}, 0);
+    ASSERT_TRUE(pollsGoOn(8));
+    m_sim->setPowered(8, false);
+    ASSERT_TRUE(
+        eventually([&] { return m_engine.getConnectionEntry(8).state == ConnectionState::NotResponding; }));
+    m_sim->setPowered(8, true);
+    const std::uint32_t heard = m_sim->unit(8).messagesReceived;
+    ASSERT_TRUE(pollsGoOn(0, 6));
+    EXPECT_EQ(m_sim->unit(8).messagesReceived, heard);
+    EXPECT_EQ(m_engine.getConnectionEntry(8).errorFlag, 1u);
+    m_engine.stopEngine();
+
+    std::ifstream in(m_dir.file("diagnostic.log"));
+    std::stringstream text;
+    text << in.rdbuf();
+    const std::string log = text.str();
+    // One record for the unit that dropped out; none for identifier 20, silent from the start.
+    std::size_t records = 0;
+    for (std::size_t at = log.find("Device not connected"); at != std::string::npos;
+         at = log.find("Device not connected", at + 1)) {
+        ++records;
+    }
+    EXPECT_EQ(records, 1u);
+    EXPECT_NE(log.find("\n8\t\t\t"), std::string::npos);
+    EXPECT_EQ(log.find(std::string(81, '*')), log.size() - m_log.summary(9600).size());
+}
+
+} // namespace
+} // namespace kelo
