@@ -11,6 +11,7 @@ void registerFamiliesCommand(CLI::App& app, CliContext& context);
 void registerInfoCommand(CLI::App& app, CliContext& context);
 void registerExportCommand(CLI::App& app, CliContext& context);
 void registerImportCommand(CLI::App& app, CliContext& context);
+void registerResponseCommand(CLI::App& app, CliContext& context);
 
 /// Runs the kelo tool on the given arguments, writing to the context's streams.
 /// @return the process exit code.

@@ -9,6 +9,7 @@ int runKelo(int argc, const char* const* argv, CliContext& context) {
     registerInfoCommand(app, context);
     registerExportCommand(app, context);
     registerImportCommand(app, context);
+    registerResponseCommand(app, context);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {

@@ -201,4 +201,20 @@ bool CommEngine::viewRefresh() const {
 
 CommEngine::PortSession::PortSession(CommEngine& engine) : m_engine(engine), m_lock(engine.m_portMutex) {}
 
+CommResult CommEngine::PortSession::runOnUnit(std::uint32_t id, bool refusedIsFailure,
+                                              const std::function<CommResult(MessageExchange&)>& operation) {
+    if (!isEngineRunning() || exchange() == nullptr) {
+        return CommResult::NotConnected;
+    }
+    if (!isValidId(id) || m_engine.getConnectionEntry(id).state != ConnectionState::Connected) {
+        return CommResult::Ok;
+    }
+    const CommResult result = operation(*exchange());
+    const bool noProgram = result == CommResult::UploadRefused && !refusedIsFailure;
+    if (result != CommResult::Ok && !noProgram) {
+        m_engine.setConnectionState(id, ConnectionState::NotResponding);
+    }
+    return result;
+}
+
 } // namespace kelo

@@ -118,6 +118,15 @@ public:
 
         bool isEngineRunning() const { return m_engine.isEngineRunning(); }
         MessageExchange* exchange() { return m_engine.m_exchange.get(); }
+
+        /// Runs one dump operation with unit @p id under the rules every unit transfer follows.
+        /// @param refusedIsFailure false when an UploadRefused answer means "no program there" (a program
+        ///        read): the unit then keeps its state
+        /// @return NotConnected when the engine is not running; Ok without calling @p operation when the
+        ///         unit is not connected; else the operation's result, which marks the unit not
+        ///         responding unless it is Ok (or a refusal that is no failure)
+        CommResult runOnUnit(std::uint32_t id, bool refusedIsFailure,
+                             const std::function<CommResult(MessageExchange&)>& operation);
         SerialLine* line() { return m_engine.m_line.get(); }
         CommEngine& engine() { return m_engine; }
 

@@ -220,5 +220,70 @@ TEST_F(EngineSimTest, SwitchedOffUnitIsNotPolledAgainAndIsLoggedOnce) {
     EXPECT_EQ(log.find(std::string(81, '*')), log.size() - m_log.summary(9600).size());
 }
 
+TEST_F(EngineSimTest, PortSessionRunsTransfersUnderTheUnitRules) {
+    {
+        CommEngine::PortSession offLine(m_engine);
+        EXPECT_EQ(offLine.runOnUnit(1, true, [](MessageExchange&) { return CommResult::Ok; }),
+                  CommResult::NotConnected);
+    }
+    goOnline(Family::Tz48P, {1}, {1}, 4);
+    CommEngine::PortSession session(m_engine);
+    bool called = false;
+    EXPECT_EQ(session.runOnUnit(2, true,
+                                [&](MessageExchange&) {
+                                    called = true;
+                                    return CommResult::Ok;
+                                }),
+              CommResult::Ok);
+    EXPECT_FALSE(called);
+
+    // An empty program location is refused; for a program read that is no failure.
+    const auto target = *programDumpTarget(Family::Tz48P, 5, DumpDirection::FromUnit);
+    std::vector<std::uint8_t> image;
+    auto readProgram = [&](MessageExchange& exchange) {
+        return exchange.uploadImage(kModelProcessor, 1, target, 1, image);
+    };
+    EXPECT_EQ(session.runOnUnit(1, false, readProgram), CommResult::UploadRefused);
+    EXPECT_EQ(m_engine.getConnectionEntry(1).state, ConnectionState::Connected);
+
+    // A settings image sent and read back unchanged, through the simulator's memory.
+    std::vector<std::uint8_t> settings(276);
+    for (std::size_t i = 0; i < settings.size(); ++i) {
+        settings[i] = static_cast<std::uint8_t>(i * 7 + 1);
+    }
+    session.line()->setReadTimeout(kDownloadReadTimeoutMs);
+    EXPECT_EQ(session.runOnUnit(1, true,
+                                [&](MessageExchange& exchange) {
+                                    return exchange.downloadImage(kModelProcessor, 1,
+                                                                  settingsDumpTarget(DumpDirection::ToUnit),
+                                                                  settings, 320);
+                                }),
+              CommResult::Ok);
+    EXPECT_EQ(m_sim->unit(1).settingsImage, settings);
+    session.line()->setReadTimeout(kPollReadTimeoutMs);
+    EXPECT_EQ(session.runOnUnit(1, true,
+                                [&](MessageExchange& exchange) {
+                                    return exchange.uploadImage(kModelProcessor, 1,
+                                                                settingsDumpTarget(DumpDirection::FromUnit),
+                                                                1, image);
+                                }),
+              CommResult::Ok);
+    ASSERT_GE(image.size(), settings.size());
+    EXPECT_TRUE(std::equal(settings.begin(), settings.end(), image.begin()));
+
+    sim::SimFaults badCrc;
+    badCrc.corruptCrcBlocks = 5;
+    m_sim->setFaults(1, badCrc);
+    EXPECT_EQ(session.runOnUnit(1, true,
+                                [&](MessageExchange& exchange) {
+                                    return exchange.uploadImage(kModelProcessor, 1,
+                                                                settingsDumpTarget(DumpDirection::FromUnit),
+                                                                1, image);
+                                }),
+              CommResult::NoAcceptedReply);
+    EXPECT_TRUE(image.empty());
+    EXPECT_EQ(m_engine.getConnectionEntry(1).state, ConnectionState::NotResponding);
+}
+
 } // namespace
 } // namespace kelo

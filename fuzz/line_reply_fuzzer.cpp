@@ -1,0 +1,79 @@
+// Replies read from a line that carries arbitrary bytes: every reader must stay within its buffers,
+// end, and give back only what the frame layout allows.
+#include "comm/MessageExchange.h"
+#include "comm/Pack7in8.h"
+
+#include <cstdlib>
+#include <deque>
+
+namespace {
+
+using namespace kelo;
+
+/// A line whose far end sends the fuzzer's bytes, whatever was written.
+class BytesLine final : public SerialLine {
+public:
+    BytesLine(const std::uint8_t* data, std::size_t size) : m_input(data, data + size) {}
+
+    CommResult openPort() override { return CommResult::Ok; }
+    void initPort(int) override {}
+    void setPortBaudRate(int) override {}
+    void setReadTimeout(int) override {}
+    CommResult writePort(std::span<const std::uint8_t>) override { return CommResult::Ok; }
+    CommResult readPort(std::span<std::uint8_t> buffer) override {
+        std::size_t n = 0;
+        while (n < buffer.size() && !m_input.empty()) {
+            buffer[n++] = m_input.front();
+            m_input.pop_front();
+        }
+        return n == buffer.size() ? CommResult::Ok : CommResult::IoIncomplete;
+    }
+    CommResult closePort() override { return CommResult::Ok; }
+
+private:
+    std::deque<std::uint8_t> m_input;
+};
+
+void check(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::span<const std::uint8_t> bytes(data, size);
+
+    if (auto parameter = decodeParameterSet(bytes)) {
+        const auto again = encodeParameterSet(*parameter);
+        check(std::equal(again.begin(), again.end(), bytes.begin(), bytes.end()));
+    }
+    DumpBlockData block;
+    if (decodeDumpBlock(bytes, block) == CommResult::Ok) {
+        check(block.packed.size() + kDumpBlockHeaderBytes + kDumpBlockCrcBytes == size);
+    }
+    if (auto frame = decodeFrame(bytes)) {
+        check(encodeFrame(frame->model, frame->identifier, frame->command, frame->data) ==
+              std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+    }
+
+    for (Family family : {Family::Tz48, Family::TzAmp}) {
+        BytesLine line(data, size);
+        MessageExchange exchange(line, family);
+        Reply reply;
+        if (exchange.readReply(3, 2, reply) == CommResult::Ok) {
+            check(reply.data.size() <= kBlockBufferBytes);
+        }
+        std::array<std::uint32_t, 18> status{};
+        exchange.statusPoll(familyLine(family).model, 3, status);
+    }
+
+    BytesLine uploadLine(data, size);
+    MessageExchange upload(uploadLine, Family::Tz48);
+    std::vector<std::uint8_t> image;
+    if (upload.uploadImage(kModelProcessor, 3, {0x40, 0}, 2, image) == CommResult::Ok) {
+        check(image.size() <= 2 * (kBlockBufferBytes / 8) * 7);
+    }
+    return 0;
+}
