@@ -86,7 +86,7 @@ UnitReply UnitResponder::respond(SimUnit& unit, const Frame& frame) const {
         if (faults.busyNext > 0) {
             --faults.busyNext;
         }
-        const std::uint8_t value = faults.busyValue;
+        const std::uint8_t value = faults.busyValue & 0x7F;
         answer.bytes = reply(unit, Command::BusyReply, std::span(&value, 1));
     } else {
         answer = act(unit, frame);
