@@ -243,6 +243,52 @@ private slots:
         QVERIFY(docs().empty());
     }
 
+    void failedSaveKeepsTheSystemOpen() {
+        m_app->OpenSystemFile(writeSystem(m_dir.filePath("keep.kle"), Family::Tz48, {1}));
+        CSystemDoc* document = docs().front();
+        Dialogs::pushMessageAnswer(QMessageBox::Yes);
+        Dialogs::pushFileAnswer(m_dir.filePath("no-such-folder/keep.kle"));
+        document->setPath(QString());
+        m_app->mainFrame()->action(action_names::kFileClose)->trigger();
+        QVERIFY(test::lastMessage().startsWith(QStringLiteral("Cannot write file")));
+        QCOMPARE(docs().size(), std::size_t{1});
+        QVERIFY(!QFile::exists(m_dir.filePath("no-such-folder/keep.kle")));
+    }
+
+    void closingAnOnLineSystemTakesItOffLine() {
+        int stopped = 0;
+        CSystemDoc::lineHooks().takeOffLine = [&](CSystemDoc&) { ++stopped; };
+        m_app->OpenSystemFile(writeSystem(m_dir.filePath("on.kle"), Family::TzAmp, {1}));
+        CSystemDoc* document = docs().front();
+        m_app->setOnLineDocument(document);
+        document->setOnLine(true);
+        Dialogs::pushMessageAnswer(QMessageBox::No);
+        m_app->mainFrame()->action(action_names::kFileClose)->trigger();
+        QCOMPARE(stopped, 1);
+        QVERIFY(m_app->onLineDocument() == nullptr);
+        QCOMPARE(m_app->mainFrame()->onLineStatusText(), QStringLiteral("\nStatus: OFF Line"));
+        CSystemDoc::lineHooks() = LineHooks{};
+    }
+
+    void amplifierGangingIsOneBox() {
+        test::onNextModal([](QDialog& chooser) {
+            chooser.findChild<QPushButton*>(QStringLiteral("newUnitButton"))->click();
+            test::onNextModal([](QDialog& unit) {
+                QVERIFY(unit.findChild<QCheckBox*>(QStringLiteral("outputGangingCheckBox")) == nullptr);
+                QCOMPARE(unit.findChild<QLineEdit*>(QStringLiteral("nameEdit"))->maxLength(), 40);
+                unit.findChild<QCheckBox*>(QStringLiteral("gangingCheckBox"))->setChecked(true);
+                fillUnitDialog(unit, QStringLiteral("Amp"), 7);
+            });
+        });
+        CSystemDoc* document = m_app->documents()->newDocument(Family::TzAmp);
+        QVERIFY(document != nullptr);
+        const AmpUnit* amp = document->system().units().front()->amp();
+        QVERIFY(amp != nullptr);
+        QCOMPARE(amp->live.ganging(), 1u);
+        QCOMPARE(amp->live.busId(), 6u);
+        QVERIFY(document->unitFrames().front()->windowTitle().startsWith(QStringLiteral("Amp < ID:7 >")));
+    }
+
     void exitAsksAboutEverySystem() {
         m_app->OpenSystemFile(writeSystem(m_dir.filePath("x.kle"), Family::Tz48, {1}));
         m_app->OpenSystemFile(writeSystem(m_dir.filePath("y.kle"), Family::TzAmp, {1}));
