@@ -86,7 +86,7 @@ UnitReply UnitResponder::respond(SimUnit& unit, const Frame& frame) const {
         if (faults.busyNext > 0) {
             --faults.busyNext;
         }
-        const std::uint8_t value = faults.busyValue;
+        const std::uint8_t value = faults.busyValue & 0x7F;
         answer.bytes = reply(unit, Command::BusyReply, std::span(&value, 1));
     } else {
         answer = act(unit, frame);
@@ -167,12 +167,16 @@ UnitReply UnitResponder::onParameterSet(SimUnit& unit, const Frame& frame) const
     return {statusReply(unit), std::nullopt, {}};
 }
 
-std::optional<std::size_t> UnitResponder::programSlot(std::uint8_t location) const {
+std::optional<std::size_t> UnitResponder::programSlot(const SimUnit& unit, std::uint8_t location) const {
     const int program = location + m_line.locationOffset;
     if (program < m_line.firstUserProgram || program > m_line.lastUserProgram) {
         return std::nullopt;
     }
-    return static_cast<std::size_t>(program - m_line.firstUserProgram);
+    const auto slot = static_cast<std::size_t>(program - m_line.firstUserProgram);
+    if (slot >= unit.programs.size()) {
+        return std::nullopt;
+    }
+    return slot;
 }
 
 std::size_t UnitResponder::packedBytes(const SimTransfer& transfer) const {
@@ -189,7 +193,7 @@ UnitReply UnitResponder::onDumpRequest(SimUnit& unit, const Frame& frame) const 
     const DumpTarget target{frame.data[0], frame.data[1]};
     const bool settingsIn = target == settingsDumpTarget(DumpDirection::ToUnit);
     const bool settingsOut = target == settingsDumpTarget(DumpDirection::FromUnit);
-    const std::optional<std::size_t> slot = programSlot(target.location);
+    const std::optional<std::size_t> slot = programSlot(unit, target.location);
     const bool programIn = target.kind == m_line.programDownloadKind && slot;
     const bool programOut = target.kind == m_line.programUploadKind && slot;
 
@@ -272,8 +276,8 @@ UnitReply UnitResponder::onDumpBlock(SimUnit& unit, const Frame& frame) const {
             unit.settingsImage = std::move(image);
             // The whole current setting has been replaced, so single values set earlier are gone.
             unit.parameters.clear();
-        } else {
-            unit.programs[*programSlot(transfer.location)] = std::move(image);
+        } else if (const std::optional<std::size_t> slot = programSlot(unit, transfer.location)) {
+            unit.programs[*slot] = std::move(image);
         }
     }
     return answer;

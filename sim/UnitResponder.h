@@ -47,7 +47,8 @@ private:
     UnitReply onDumpBlock(SimUnit& unit, const Frame& frame) const;
     UnitReply onDumpAnswer(SimUnit& unit, const Frame& frame) const;
 
-    std::optional<std::size_t> programSlot(std::uint8_t location) const;
+    /// Index into SimUnit::programs of a location byte; nothing for a location the unit does not have.
+    std::optional<std::size_t> programSlot(const SimUnit& unit, std::uint8_t location) const;
     std::size_t packedBytes(const SimTransfer& transfer) const;
     std::vector<std::uint8_t> reply(const SimUnit& unit, Command command,
                                     std::span<const std::uint8_t> data) const;

@@ -14,26 +14,9 @@ struct BiquadSection {
     double a2 = 0.0;
 
     bool isIdentity() const { return b0 == 1.0 && b1 == 0.0 && b2 == 0.0 && a1 == 0.0 && a2 == 0.0; }
+
+    friend bool operator==(const BiquadSection&, const BiquadSection&) = default;
 };
-
-/// |numerator|^2 of a section at grid point g.
-inline double numeratorPower(const BiquadSection& s, const GridTrigonometry& t, std::size_t g) {
-    const double re = s.b0 + s.b1 * t.cos1[g] + s.b2 * t.cos2[g];
-    const double im = s.b1 * t.sin1[g] + s.b2 * t.sin2[g];
-    return re * re + im * im;
-}
-
-/// |denominator|^2 of a section at grid point g.
-inline double denominatorPower(const BiquadSection& s, const GridTrigonometry& t, std::size_t g) {
-    const double re = 1.0 + s.a1 * t.cos1[g] + s.a2 * t.cos2[g];
-    const double im = s.a1 * t.sin1[g] + s.a2 * t.sin2[g];
-    return re * re + im * im;
-}
-
-/// |H|^2 of a section at grid point g.
-inline double sectionPower(const BiquadSection& s, const GridTrigonometry& t, std::size_t g) {
-    return numeratorPower(s, t, g) / denominatorPower(s, t, g);
-}
 
 /// Accumulates the squared magnitude of a cascade of sections at every grid point, as separate
 /// numerator and denominator products so that each point costs one division and one logarithm however
@@ -47,8 +30,6 @@ public:
     void reset();
     /// Adds a section to the cascade; the identity costs nothing.
     void multiply(const BiquadSection& section);
-    /// Adds another cascade.
-    void multiply(const PowerAccumulator& other);
     /// Writes 10 log10 of the cascade's |H|^2 plus offsetDb into curve; a zero magnitude gives -inf.
     void writeDb(Curve& curve, double offsetDb = 0.0) const;
 

@@ -55,7 +55,7 @@ std::string FrequencyTableScale::text(std::int64_t index) const {
 }
 
 int FrequencyTableScale::indexFromValue(double hz) const {
-    return clampIndex(reverse(hz), maxIndex);
+    return clampRealIndex(reverse(hz), maxIndex);
 }
 
 std::optional<int> FrequencyTableScale::indexFromText(std::string_view typed) const {

@@ -18,7 +18,7 @@ std::string LevelTextScale::text(std::int64_t index) const {
 }
 
 int LevelTextScale::indexFromValue(double db) const {
-    return clampIndex(db < -22 ? nearest(2 * (db + 58)) : nearest(5 * (db + 22) + 72), maxIndex);
+    return clampRealIndex(db < -22 ? nearest(2 * (db + 58)) : nearest(5 * (db + 22) + 72), maxIndex);
 }
 
 std::optional<int> LevelTextScale::indexFromText(std::string_view typed) const {

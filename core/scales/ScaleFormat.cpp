@@ -43,7 +43,7 @@ int clampIndex(std::int64_t index, int maxIndex) {
     return index > maxIndex ? maxIndex : static_cast<int>(index);
 }
 
-int clampIndex(double index, int maxIndex) {
+int clampRealIndex(double index, int maxIndex) {
     if (!(index > 0.0)) {
         return 0;
     }

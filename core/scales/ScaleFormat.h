@@ -25,7 +25,7 @@ int clampIndex(std::int64_t index, int maxIndex);
 /// Clamps a real-valued index produced by a reverse rule to 0..maxIndex; NaN becomes 0.
 ///
 /// The value is clamped before it is converted, so huge typed numbers never overflow an int.
-int clampIndex(double index, int maxIndex);
+int clampRealIndex(double index, int maxIndex);
 
 /// nearest(y) = floor(y + 0.5), the rounding every reverse rule uses.
 double nearest(double y);

@@ -22,7 +22,7 @@ std::string TemperatureScaleType::text(std::int64_t index, TemperatureUnit unit)
 int TemperatureScaleType::indexFromValue(double typed, TemperatureUnit unit) const {
     const double index =
         unit == TemperatureUnit::Fahrenheit ? nearest((typed - 32) * 5 / 9 + 30) : nearest(typed + 30);
-    return clampIndex(index, maxIndex);
+    return clampRealIndex(index, maxIndex);
 }
 
 std::optional<int> TemperatureScaleType::indexFromText(std::string_view typed, TemperatureUnit unit) const {

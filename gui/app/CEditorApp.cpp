@@ -5,7 +5,9 @@
 #include "app/EditorArtwork.h"
 #include "app/QSettingsStore.h"
 #include "dialogs/Dialogs.h"
+#include "doc/CDocManager.h"
 #include "frame/CMainFrame.h"
+#include "units/presets/FactoryPrograms.h"
 
 #include <QAction>
 #include <QApplication>
@@ -30,6 +32,7 @@ CEditorApp::~CEditorApp() {
     if (qApp != nullptr) {
         qApp->removeEventFilter(this);
     }
+    m_documents.reset();
     m_frame.reset();
     if (g_instance == this) {
         g_instance = nullptr;
@@ -45,10 +48,15 @@ bool CEditorApp::InitInstance(const StartOptions& options) {
     m_recent.load();
 
     m_frame = std::make_unique<CMainFrame>();
+    m_documents = std::make_unique<CDocManager>(m_frame.get());
     m_frame->setRecentFiles(m_recent.paths());
+    connect(m_frame->action(action_names::kFileNew), &QAction::triggered, m_documents.get(),
+            &CDocManager::onFileNew);
     connect(m_frame->action(action_names::kFileOpen), &QAction::triggered, this, &CEditorApp::onFileOpen);
     connect(m_frame->action(action_names::kAbout), &QAction::triggered, this, &CEditorApp::onAppAbout);
     connect(m_frame.get(), &CMainFrame::recentFileRequested, this, &CEditorApp::OpenDocumentFile);
+    connect(m_documents.get(), &CDocManager::documentSaved, this, &CEditorApp::addRecentFile);
+    m_frame->setCloseGuard([this] { return m_documents->closeAllDocuments(); });
     if (options.splash) {
         m_splash = new CSplashWindow;
         connect(m_splash, &CSplashWindow::dismissed, this, &CEditorApp::hideSplash);
@@ -56,6 +64,13 @@ bool CEditorApp::InitInstance(const StartOptions& options) {
         m_splash->show();
     }
 
+    // The presets file is read the first time a unit is built, possibly while the line is being read;
+    // the message is shown from the event loop either way.
+    FactoryPrograms::shared().setMessageHook([](std::string_view message) {
+        const QString text = QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size()));
+        QMetaObject::invokeMethod(
+            qApp, [text] { Dialogs::inform(nullptr, text, MessageIcon::Exclamation); }, Qt::QueuedConnection);
+    });
     m_settings.Load(*m_store, m_portProbe);
 
     QString file = options.file;
@@ -101,7 +116,7 @@ void CEditorApp::removeRecentFile(const QString& path) {
 }
 
 void CEditorApp::OpenSystemFile(const QString& path) {
-    Q_UNUSED(path);
+    m_documents->openSystemFile(path);
 }
 
 void CEditorApp::OpenDocumentFile(const QString& path) {

@@ -10,6 +10,7 @@
 
 namespace kelo::gui {
 
+class CDocManager;
 class CMainFrame;
 class CSplashWindow;
 class CSystemDoc;
@@ -42,6 +43,7 @@ public:
     int ExitInstance();
 
     CMainFrame* mainFrame() const { return m_frame.get(); }
+    CDocManager* documents() const { return m_documents.get(); }
 
     /// A copy of the general settings.
     CGeneralSettings settings() const { return m_settings; }
@@ -80,6 +82,7 @@ private:
     PortProbe m_portProbe;
     CRecentFileList m_recent;
     std::unique_ptr<CMainFrame> m_frame;
+    std::unique_ptr<CDocManager> m_documents;
     CSplashWindow* m_splash = nullptr;
     CSystemDoc* m_onLineDocument = nullptr;
     bool m_diagnostic = false;

@@ -1,18 +1,22 @@
 #pragma once
 
 #include "app/Family.h"
+#include "app/UnitSystem.h"
 
 #include <QObject>
 #include <QString>
 
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <vector>
 
 class QMdiArea;
 
 namespace kelo::gui {
 
+class CSystemDoc;
 class CUnitChildFrame;
 
 /// What the Network Scan choice of a new system produced.
@@ -25,16 +29,17 @@ enum class ScanOutcome {
 /// Where a system document reaches the serial line. The on-line part of the editor fills these in;
 /// while one is empty the document behaves as if no line existed (nothing is sent, no scan runs).
 struct LineHooks {
-    /// Runs the Network Scan of a new system (every identifier, units read into the document).
-    std::function<ScanOutcome(class CSystemDoc&)> scanForNewSystem;
+    /// Runs the Network Scan of a new system (every identifier, units read into the document and
+    /// renumbered). The document opens the unit windows when the outcome is Done.
+    std::function<ScanOutcome(CSystemDoc&)> scanForNewSystem;
     /// Rebuilds the connection after a unit was added to an on-line system.
-    std::function<void(class CSystemDoc&)> reconnect;
+    std::function<void(CSystemDoc&)> reconnect;
     /// Stops the engine for a document that goes away or is emptied while on line.
-    std::function<void(class CSystemDoc&)> takeOffLine;
+    std::function<void(CSystemDoc&)> takeOffLine;
     /// A unit with this 0-based bus identifier left an on-line system.
-    std::function<void(class CSystemDoc&, int busId)> unitRemoved;
+    std::function<void(CSystemDoc&, int busId)> unitRemoved;
     /// Sends a unit's ganging flags after Modify Unit.
-    std::function<void(class CSystemDoc&, std::uint32_t unitKey)> sendGanging;
+    std::function<void(CSystemDoc&, std::uint32_t unitKey)> sendGanging;
     /// State of the connection-table entry of a 0-based bus identifier (0 to be polled, 1 not used,
     /// 2 connected, 3 not responding).
     std::function<int(int busId)> connectionState;
@@ -42,18 +47,26 @@ struct LineHooks {
 
 /// One system: an ordered list of units of one family, with one unit window per unit. The document has
 /// no window of its own; it lives while it has unit windows.
+///
+/// The family is data: CTz48Doc, CTz48PDoc and CTzAmpDoc only name it.
 class CSystemDoc : public QObject {
     Q_OBJECT
 
 public:
-    CSystemDoc(Family family, QMdiArea* area, QObject* parent = nullptr);
+    /// A document holding system (empty for a new one); its unit windows go into area.
+    CSystemDoc(QMdiArea* area, UnitSystem system, QObject* parent = nullptr);
     ~CSystemDoc() override;
+
+    /// The document class of the system's family.
+    static std::unique_ptr<CSystemDoc> create(QMdiArea* area, UnitSystem system);
 
     static LineHooks& lineHooks();
 
-    Family family() const { return m_family; }
-    /// Units can be added by hand (New Unit) in every family but the Plus family.
-    bool canAddUnitsByHand() const { return m_family != Family::Tz48P; }
+    Family family() const { return m_system.family(); }
+    UnitSystem& system() { return m_system; }
+    const UnitSystem& system() const { return m_system; }
+    /// Units can be added by hand (New Unit command) in every family but the Plus family.
+    bool canAddUnitsByHand() const { return family() != Family::Tz48P; }
 
     /// Path of the file the system was read from or saved to; empty for a new system.
     QString path() const { return m_path; }
@@ -66,31 +79,88 @@ public:
     void setModified(bool modified) { m_modified = modified; }
 
     bool isOnLine() const { return m_onLine; }
-    /// Sets the on-line flag and tells the main frame's status pane.
+    /// Sets the on-line flag; the main frame's status pane follows.
     void setOnLine(bool onLine);
 
+    /// The new-system step: the chooser, then New Unit or Network Scan.
+    /// @return false when nothing was created (the document is dropped).
+    bool OnNewDocument();
+    /// The New Unit dialog, repeated while the identifier clashes; opens the unit's window.
+    /// @return true when a unit was created.
+    bool NewUnit();
+    /// The New Unit command: NewUnit(), then, on line, the connection is rebuilt to reach the new unit.
+    void onNewUnitCommand();
+    /// The Modify Unit dialog for the unit with this key.
+    void ModifyUnit(std::uint32_t unitKey);
+
+    /// Opens a window for every unit, in list order.
+    void openUnitWindows();
+    /// Opens the window of one unit.
+    CUnitChildFrame* openUnitWindow(std::uint32_t unitKey);
     /// The unit windows of this document, in creation order.
-    std::vector<CUnitChildFrame*> unitFrames() const;
+    const std::vector<CUnitChildFrame*>& unitFrames() const { return m_frames; }
+
+    /// The caption of a unit's window: name, identifier and current program.
+    QString unitCaption(std::uint32_t unitKey) const;
+
+    /// Asks whether to delete the unit of a window being closed and deletes it on OK.
+    /// @return true when the unit is gone and the window may close.
+    bool confirmDeleteUnit(std::uint32_t unitKey);
+    /// A unit window has closed; the last one ends the document (lastWindowClosed).
+    void unitWindowClosed(CUnitChildFrame* frame);
+
+    /// Takes the system off line, closes every window and empties the unit list.
+    void DeleteContents();
 
 public slots:
     /// Recomputes every unit window's connection indicator.
     void refreshConnectionIndicators();
+    /// Refreshes the caption and the view of the unit's window.
+    void refreshUnitWindow(std::uint32_t unitKey);
 
 signals:
     void onLineChanged(bool onLine);
     /// The last unit window closed; the document is to be destroyed.
     void lastWindowClosed(kelo::gui::CSystemDoc* document);
 
-protected:
-    QMdiArea* mdiArea() const { return m_area; }
-
 private:
-    Family m_family;
+    QWidget* dialogParent() const;
+    /// Shows the unit dialog until its identifier is accepted or it is cancelled.
+    /// @return the accepted result, or a result without a unit when cancelled.
+    std::optional<UnitEditResult> runUnitDialog(bool modify, std::uint32_t unitKey);
+
     QMdiArea* m_area;
+    UnitSystem m_system;
+    std::vector<CUnitChildFrame*> m_frames;
     QString m_path;
     QString m_title;
     bool m_modified = false;
     bool m_onLine = false;
+    bool m_closing = false;
+};
+
+/// The 2-in/6-out family's document.
+class CTz48Doc : public CSystemDoc {
+    Q_OBJECT
+
+public:
+    using CSystemDoc::CSystemDoc;
+};
+
+/// The Plus family's document.
+class CTz48PDoc : public CSystemDoc {
+    Q_OBJECT
+
+public:
+    using CSystemDoc::CSystemDoc;
+};
+
+/// The amplifier family's document.
+class CTzAmpDoc : public CSystemDoc {
+    Q_OBJECT
+
+public:
+    using CSystemDoc::CSystemDoc;
 };
 
 } // namespace kelo::gui

@@ -108,7 +108,8 @@ TEST(AccumulateChannel, MatchesTheTotalOfComputeChannel) {
     bands[0] = {1, 30, 10, 55, 0};
     bands[1] = {2, 120, 0, 5, 0};
     bands[2] = {9, 90, 30, 30, 0};
-    for (const auto& xo : {crossover(10, 150, 10, 20), crossover(6, 10, 3, 0), crossover(0, 0, 10, 200)}) {
+    for (const auto& xo : {crossover(10, 150, 10, 20), crossover(6, 10, 3, 0), crossover(0, 0, 10, 200),
+                           crossover(9, 100, 4, 30)}) {
         ChannelResponse response;
         computeChannel(response, xo, bands);
         PowerAccumulator power;

@@ -143,15 +143,5 @@ TEST_F(SimFaultsTest, UploadsCanAnnounceMoreBlocksOrAFalseLength) {
     EXPECT_EQ(oversize[7 + 7], 0x7F);
 }
 
-TEST_F(SimFaultsTest, FaultsSetForEveryUnitCountPerUnit) {
-    start(Family::Tz48, {0, 1});
-    SimFaults faults;
-    faults.busyNext = 1;
-    sim().setFaults(faults);
-    EXPECT_EQ(peer().exchange(statusRequest(0), 7), busy(0, 1));
-    EXPECT_EQ(peer().exchange(statusRequest(1), 7), busy(1, 1));
-    EXPECT_EQ(peer().exchange(statusRequest(0), 12), stillStatus(0));
-}
-
 } // namespace
 } // namespace kelo::sim::test

@@ -78,9 +78,9 @@ TEST_F(SimulatorTest, ParameterSetWithABadChecksumIsNotAnswered) {
 TEST_F(SimulatorTest, SetBaudRateIsAnsweredAtTheOldSpeedThenSwitches) {
     start(Family::Tz48, {0, 1});
     EXPECT_EQ(peer().exchange({0xF0, 0x2F, 0x08, 0x00, 0x01, 0x03, 0xF7}, 12), stillStatus(0));
-    EXPECT_EQ(sim().unit(0).speedIndex, 3);
     // Unit 0 no longer understands 9600 bit/s; unit 1 still does.
     expectUnanswered(statusRequest(0), 1);
+    EXPECT_EQ(sim().unit(0).speedIndex, 3);
     peer().setSpeed(3);
     EXPECT_EQ(peer().exchange(statusRequest(0), 12), stillStatus(0));
     EXPECT_EQ(sim().unit(0).messagesReceived, 2u);
@@ -112,9 +112,9 @@ TEST_F(SimulatorTest, NoiseFromTheEditorIsSkipped) {
     start(Family::Tz48, {0});
     // Bytes outside a message, a message cut short by a new start, one broken by a high byte,
     // a wrong marker and an overlong run are all dropped; the line keeps working.
-    Bytes noise{0x00, 0x7F, 0xF7, 0x2F, 0xF0, 0x2F, 0x7F, 0xF0, 0x2F, 0x7F, 0x00, 0x85, 0x02, 0xF7};
-    noise.insert(noise.end(), {0xF0, 0x3F, 0x7F, 0x00, 0x02, 0xF7, 0xF0});
-    noise.insert(noise.end(), 2000, 0x11);
+    Bytes noise{0x00, 0x7F, 0xF7, 0x2F, 0xF0, 0x2F, 0x7F, 0xF0, 0x2F, 0x7F, 0x00,
+                0x85, 0x02, 0xF7, 0xF0, 0x3F, 0x7F, 0x00, 0x02, 0xF7, 0xF0};
+    noise.resize(noise.size() + 2000, 0x11);
     noise.push_back(0xF7);
     expectUnanswered(noise, 0);
     EXPECT_EQ(sim().unit(0).messagesReceived, 1u);
@@ -123,6 +123,9 @@ TEST_F(SimulatorTest, NoiseFromTheEditorIsSkipped) {
 TEST_F(SimulatorTest, ClosingTheLineBringsUnitsBackTo9600) {
     start(Family::Tz48, {0});
     EXPECT_EQ(peer().exchange({0xF0, 0x2F, 0x08, 0x00, 0x01, 0x05, 0xF7}, 12), stillStatus(0));
+    for (int i = 0; i < 500 && sim().unit(0).speedIndex != 5; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
     m_peer->close();
     for (int i = 0; i < 500 && sim().unit(0).speedIndex != 0; ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));

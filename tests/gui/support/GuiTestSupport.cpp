@@ -10,6 +10,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+#include <algorithm>
 #include <memory>
 
 namespace kelo::gui::test {
@@ -47,6 +48,12 @@ void onNextModal(std::function<void(QDialog&)> action) {
 QString lastMessage() {
     const auto& shown = Dialogs::shownMessages();
     return shown.empty() ? QString() : shown.back().text;
+}
+
+bool messageShown(const QString& text) {
+    const auto& shown = Dialogs::shownMessages();
+    return std::any_of(shown.begin(), shown.end(),
+                       [&](const MessageRequest& request) { return request.text == text; });
 }
 
 } // namespace kelo::gui::test

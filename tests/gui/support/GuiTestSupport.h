@@ -22,4 +22,7 @@ void onNextModal(std::function<void(QDialog&)> action);
 /// The text of the last message box shown, or empty.
 QString lastMessage();
 
+/// True when a message box with this text was shown since the record was last cleared.
+bool messageShown(const QString& text);
+
 } // namespace kelo::gui::test

@@ -1,0 +1,83 @@
+#include "online/CTransferDlg.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace kelo::gui {
+
+namespace {
+
+/// Pause between showing the dialog and starting the transfer [ms].
+constexpr int kStartDelayMs = 100;
+
+} // namespace
+
+CTransferDlg::CTransferDlg(ScanDirection direction, int count, std::vector<TransferStep> steps,
+                           QWidget* parent)
+    : QDialog(parent), m_direction(direction), m_count(std::max(count, 0)), m_steps(std::move(steps)),
+      m_progressBar(new QProgressBar(this)), m_label(new QLabel(this)) {
+    setObjectName(QStringLiteral("transferDialog"));
+    setWindowTitle(direction == ScanDirection::Upload ? QStringLiteral("Uploading Data")
+                                                      : QStringLiteral("Downloading Data"));
+    setWindowFlags(windowFlags() & ~Qt::WindowCloseButtonHint);
+    m_progressBar->setObjectName(QStringLiteral("transferProgressBar"));
+    m_progressBar->setRange(0, m_count);
+    m_progressBar->setValue(0);
+    m_progressBar->setStyleSheet(QStringLiteral("QProgressBar::chunk { background-color: rgb(0, 250, 0); }"));
+    m_label->setObjectName(QStringLiteral("transferLabel"));
+    m_label->setText(QStringLiteral("Downloading to ID 1"));
+    m_label->setStyleSheet(QStringLiteral("QLabel { color: rgb(255, 0, 0); background-color: white; }"));
+    m_label->setMinimumWidth(220);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_label);
+    layout->addWidget(m_progressBar);
+    QTimer::singleShot(kStartDelayMs, this, [this] { m_thread = std::thread([this] { runSteps(); }); });
+}
+
+CTransferDlg::~CTransferDlg() {
+    if (m_thread.joinable()) {
+        m_thread.join();
+    }
+}
+
+void CTransferDlg::reject() {
+    // Closing by the user is refused while the units are being transferred.
+    if (m_done) {
+        QDialog::reject();
+    }
+}
+
+void CTransferDlg::runSteps() {
+    for (const TransferStep& step : m_steps) {
+        QMetaObject::invokeMethod(
+            this, [this, id = step.busId] { showStep(id); }, Qt::QueuedConnection);
+        if (step.run) {
+            step.run();
+        }
+        QMetaObject::invokeMethod(this, &CTransferDlg::advance, Qt::QueuedConnection);
+    }
+    QMetaObject::invokeMethod(this, &CTransferDlg::finish, Qt::QueuedConnection);
+}
+
+void CTransferDlg::showStep(std::uint32_t busId) {
+    const QString format = m_direction == ScanDirection::Upload ? QStringLiteral("Uploading From ID %1")
+                                                                : QStringLiteral("Downloading To ID %1");
+    m_label->setText(format.arg(busId + 1));
+}
+
+void CTransferDlg::advance() {
+    m_progressBar->setValue(std::min(m_progressBar->value() + 1, m_count));
+}
+
+void CTransferDlg::finish() {
+    m_progressBar->setValue(m_count);
+    if (m_thread.joinable()) {
+        m_thread.join();
+    }
+    m_done = true;
+    accept();
+}
+
+} // namespace kelo::gui

@@ -1,0 +1,320 @@
+#include "GuiTestSupport.h"
+
+#include "app/CEditorApp.h"
+#include "app/FamilyMagic.h"
+#include "app/SystemFile.h"
+#include "dialogs/Dialogs.h"
+#include "doc/CDocManager.h"
+#include "doc/CSystemDoc.h"
+#include "frame/CMainFrame.h"
+#include "frame/CUnitChildFrame.h"
+#include "units/presets/FactoryPrograms.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDialog>
+#include <QFile>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace kelo;
+using namespace kelo::gui;
+
+namespace {
+
+/// Writes a system of the family with one unit per identifier (shown 1..32), all in routing mode.
+QString writeSystem(const QString& path, Family family, const std::vector<int>& ids,
+                    std::uint32_t routing = 1) {
+    UnitSystem system(family);
+    int n = 0;
+    for (const int id : ids) {
+        const std::u16string name = u"Speaker" + QString::number(++n).toStdU16String();
+        const UnitEditResult added =
+            system.addNewUnit(UnitSettings{name, id, false, false}, FactoryPrograms::shared());
+        if (ProcessorUnit* unit = added.unit != nullptr ? added.unit->processor() : nullptr) {
+            unit->live.routingMode = routing;
+        }
+    }
+    const SystemFileStatus status = saveSystemFile(system, std::filesystem::path(path.toStdString()));
+    return status.ok() ? path : QString();
+}
+
+QByteArray readBytes(const QString& path) {
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    file.write(bytes);
+}
+
+/// Clicks a dialog's OK button.
+void accept(QDialog& dialog) {
+    dialog.accept();
+}
+
+/// Fills the unit dialog and presses OK.
+void fillUnitDialog(QDialog& dialog, const QString& name, int id) {
+    dialog.findChild<QLineEdit*>(QStringLiteral("nameEdit"))->setText(name);
+    dialog.findChild<QSpinBox*>(QStringLiteral("idSpinBox"))->setValue(id);
+    accept(dialog);
+}
+
+} // namespace
+
+class DocumentTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { test::prepareGuiTest(); }
+
+    void init() {
+        Dialogs::setScripted(true);
+        m_app = std::make_unique<CEditorApp>();
+        QVERIFY(m_app->InitInstance(StartOptions{{}, false}));
+        Dialogs::clearShown();
+    }
+
+    void cleanup() {
+        m_app.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void opensByMagicWhateverTheName() {
+        const QString path = writeSystem(m_dir.filePath("system.dat"), Family::TzAmp, {3, 5});
+        QVERIFY(!path.isEmpty());
+        m_app->OpenSystemFile(path);
+        QCOMPARE(docs().size(), std::size_t{1});
+        CSystemDoc* document = docs().front();
+        QCOMPARE(document->family(), Family::TzAmp);
+        QCOMPARE(document->unitFrames().size(), std::size_t{2});
+        QCOMPARE(document->unitFrames().front()->windowTitle(),
+                 QStringLiteral("Speaker1 < ID:3 >  -  Preset: 01F. *Default*  "));
+        QCOMPARE(document->unitFrames().front()->size(), QSize(632, 397));
+        QVERIFY(!(document->unitFrames().front()->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(m_app->recentFiles().paths().value(0), QFileInfo(path).canonicalFilePath());
+        QVERIFY(Dialogs::shownMessages().empty());
+    }
+
+    void refusesFilesWithoutAFullMagic() {
+        const QString good = writeSystem(m_dir.filePath("good.kle"), Family::Tz48, {1});
+        QByteArray bytes = readBytes(good);
+        bytes[21] = 'x';
+        writeBytes(m_dir.filePath("21.kle"), bytes);
+        writeBytes(m_dir.filePath("short.kle"), readBytes(good).left(21));
+        writeBytes(m_dir.filePath("empty.kle"), {});
+        for (const char* name : {"21.kle", "short.kle", "empty.kle"}) {
+            Dialogs::clearShown();
+            m_app->OpenSystemFile(m_dir.filePath(name));
+            QCOMPARE(test::lastMessage(), QStringLiteral("Unexpected File Format"));
+            QCOMPARE(Dialogs::shownMessages().back().icon, MessageIcon::Exclamation);
+        }
+        QVERIFY(docs().empty());
+    }
+
+    void damagedFileLeavesOpenSystemsAlone() {
+        m_app->OpenSystemFile(writeSystem(m_dir.filePath("a.kle"), Family::Tz48, {1, 2}));
+        QByteArray damaged = readBytes(m_dir.filePath("a.kle"));
+        damaged.chop(500);
+        writeBytes(m_dir.filePath("damaged.kle"), damaged);
+
+        m_app->OpenSystemFile(m_dir.filePath("damaged.kle"));
+        QCOMPARE(test::lastMessage(), QStringLiteral("Unexpected file format."));
+        QCOMPARE(Dialogs::shownMessages().size(), std::size_t{1});
+        QCOMPARE(docs().size(), std::size_t{1});
+        QCOMPARE(docs().front()->unitFrames().size(), std::size_t{2});
+        QCOMPARE(docs().front()->system().unitCount(), std::size_t{2});
+    }
+
+    void openingReplacesTheOldestSystemOfTheFamily() {
+        m_app->OpenSystemFile(writeSystem(m_dir.filePath("first.kle"), Family::Tz48, {1}));
+        m_app->OpenSystemFile(writeSystem(m_dir.filePath("plus.kle"), Family::Tz48P, {1}));
+        CSystemDoc* first = docs().front();
+
+        Dialogs::pushMessageAnswer(QMessageBox::Cancel);
+        m_app->OpenSystemFile(writeSystem(m_dir.filePath("second.kle"), Family::Tz48, {4, 5}));
+        QCOMPARE(test::lastMessage(), QStringLiteral("Save changes to first.kle?"));
+        QCOMPARE(Dialogs::shownMessages().back().buttons,
+                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        QCOMPARE(docs().size(), std::size_t{2});
+        QCOMPARE(docs().front(), first);
+        QVERIFY(!first->isModified());
+
+        Dialogs::pushMessageAnswer(QMessageBox::No);
+        m_app->OpenSystemFile(m_dir.filePath("second.kle"));
+        QCOMPARE(docs().size(), std::size_t{2});
+        QCOMPARE(docs().front()->family(), Family::Tz48P);
+        QCOMPARE(docs().back()->system().unitCount(), std::size_t{2});
+    }
+
+    void newUnitRefusesAnIdentifierInUse() {
+        test::onNextModal([](QDialog& chooser) {
+            chooser.findChild<QPushButton*>(QStringLiteral("newUnitButton"))->click();
+            test::onNextModal([](QDialog& unit) { fillUnitDialog(unit, QStringLiteral("Left"), 1); });
+        });
+        CSystemDoc* document = m_app->documents()->newDocument(Family::Tz48);
+        QVERIFY(document != nullptr);
+        QCOMPARE(document->title(), QStringLiteral("KlE1"));
+
+        test::onNextModal([](QDialog& unit) {
+            QCOMPARE(unit.findChild<QLineEdit*>(QStringLiteral("nameEdit"))->text(),
+                     QStringLiteral("Device2"));
+            fillUnitDialog(unit, QStringLiteral("Right"), 1);
+            test::onNextModal([](QDialog& again) {
+                QCOMPARE(again.findChild<QLineEdit*>(QStringLiteral("nameEdit"))->text(),
+                         QStringLiteral("Right"));
+                fillUnitDialog(again, QStringLiteral("Right"), 2);
+            });
+        });
+        m_app->mainFrame()->action(action_names::kNewUnit)->trigger();
+        QVERIFY(test::messageShown(QStringLiteral("ID must be different\n for each device")));
+        QCOMPARE(document->system().unitCount(), std::size_t{2});
+        QCOMPARE(document->system().units().back()->busId(), 1u);
+        QCOMPARE(document->unitFrames().back()->windowTitle().left(16), QStringLiteral("Right < ID:2 >  "));
+    }
+
+    void modifyUnitInARoutingModeWithoutGanging() {
+        m_app->OpenSystemFile(writeSystem(m_dir.filePath("mode3.kle"), Family::Tz48, {1, 2}, 3));
+        CSystemDoc* document = docs().front();
+        bool boxesDisabled = false;
+        test::onNextModal([&](QDialog& dialog) {
+            QCOMPARE(dialog.windowTitle(), QStringLiteral("Modify Unit"));
+            boxesDisabled =
+                !dialog.findChild<QCheckBox*>(QStringLiteral("inputGangingCheckBox"))->isEnabled() &&
+                !dialog.findChild<QCheckBox*>(QStringLiteral("outputGangingCheckBox"))->isEnabled();
+            dialog.findChild<QCheckBox*>(QStringLiteral("outputGangingCheckBox"))->setChecked(true);
+            fillUnitDialog(dialog, QStringLiteral("Sub"), 2);
+            test::onNextModal([](QDialog& again) { fillUnitDialog(again, QStringLiteral("Sub"), 1); });
+        });
+        document->ModifyUnit(document->unitFrames().front()->unitKey());
+        QVERIFY(boxesDisabled);
+        QVERIFY(test::messageShown(QStringLiteral("ID must be different\n for each device")));
+        const Unit& unit = *document->system().units().front();
+        QCOMPARE(QString::fromStdU16String(unit.name()), QStringLiteral("Sub"));
+        QCOMPARE(unit.busId(), 0u);
+        QCOMPARE(unit.processor()->live.outputGanging(), 0u);
+        QVERIFY(document->unitFrames().front()->windowTitle().startsWith(QStringLiteral("Sub < ID:1 >")));
+    }
+
+    void closingAUnitWindowDeletesTheUnit() {
+        m_app->OpenSystemFile(writeSystem(m_dir.filePath("two.kle"), Family::Tz48, {1, 2}));
+        CSystemDoc* document = docs().front();
+        Dialogs::pushMessageAnswer(QMessageBox::Cancel);
+        QVERIFY(!document->unitFrames().front()->close());
+        QCOMPARE(test::lastMessage(), QStringLiteral("Are You Sure To Delete Unit Speaker1 ?"));
+        QCOMPARE(Dialogs::shownMessages().back().icon, MessageIcon::Question);
+        QCOMPARE(document->system().unitCount(), std::size_t{2});
+
+        QVERIFY(document->unitFrames().front()->close());
+        QCOMPARE(document->system().unitCount(), std::size_t{1});
+        QCOMPARE(document->system().lastUnitKey(), 1u);
+        QVERIFY(document->unitFrames().back()->close());
+        QTRY_VERIFY(docs().empty());
+    }
+
+    void fileCloseAsksAndSaveAsWritesTheSameBytes() {
+        const QString path = writeSystem(m_dir.filePath("three.kle"), Family::Tz48, {1, 2, 3});
+        m_app->OpenSystemFile(path);
+        CSystemDoc* document = docs().front();
+
+        Dialogs::pushFileAnswer(m_dir.filePath("copy"));
+        m_app->mainFrame()->action(action_names::kFileSaveAs)->trigger();
+        QCOMPARE(Dialogs::shownFileDialogs().back().filter,
+                 QStringLiteral("Kelo Editor files (*.kle);;All files (*.*)"));
+        QCOMPARE(readBytes(m_dir.filePath("copy.kle")), readBytes(path));
+        QCOMPARE(document->title(), QStringLiteral("copy.kle"));
+
+        Dialogs::pushMessageAnswer(QMessageBox::Cancel);
+        m_app->mainFrame()->action(action_names::kFileClose)->trigger();
+        QCOMPARE(test::lastMessage(), QStringLiteral("Save changes to copy.kle?"));
+        QCOMPARE(docs().size(), std::size_t{1});
+        QVERIFY(!document->isModified());
+
+        Dialogs::pushMessageAnswer(QMessageBox::No);
+        m_app->mainFrame()->action(action_names::kFileClose)->trigger();
+        QVERIFY(docs().empty());
+    }
+
+    void exitAsksAboutEverySystem() {
+        m_app->OpenSystemFile(writeSystem(m_dir.filePath("x.kle"), Family::Tz48, {1}));
+        m_app->OpenSystemFile(writeSystem(m_dir.filePath("y.kle"), Family::TzAmp, {1}));
+        Dialogs::pushMessageAnswer(QMessageBox::No);
+        Dialogs::pushMessageAnswer(QMessageBox::Cancel);
+        QVERIFY(!m_app->mainFrame()->close());
+        QCOMPARE(Dialogs::shownMessages().size(), std::size_t{2});
+        QCOMPARE(docs().size(), std::size_t{2});
+
+        Dialogs::pushMessageAnswer(QMessageBox::No);
+        Dialogs::pushMessageAnswer(QMessageBox::No);
+        QVERIFY(m_app->mainFrame()->close());
+        QVERIFY(docs().empty());
+    }
+
+    void plusSystemsTakeOneUnitByHand() {
+        test::onNextModal([](QDialog& chooser) {
+            chooser.findChild<QPushButton*>(QStringLiteral("newUnitButton"))->click();
+            test::onNextModal([](QDialog& unit) {
+                QVERIFY(!unit.findChild<QSpinBox*>(QStringLiteral("idSpinBox"))->isVisibleTo(&unit));
+                accept(unit);
+            });
+        });
+        CSystemDoc* document = m_app->documents()->newDocument(Family::Tz48P);
+        QVERIFY(document != nullptr);
+        QCOMPARE(document->system().units().front()->busId(), 0u);
+        QVERIFY(!m_app->mainFrame()->action(action_names::kNewUnit)->isVisible());
+    }
+
+    void cancelledChooserCreatesNothing() {
+        test::onNextModal([](QDialog& chooser) { chooser.reject(); });
+        QVERIFY(m_app->documents()->newDocument(Family::TzAmp) == nullptr);
+        test::onNextModal([](QDialog& chooser) {
+            chooser.findChild<QPushButton*>(QStringLiteral("newUnitButton"))->click();
+            test::onNextModal([](QDialog& unit) { unit.reject(); });
+        });
+        QVERIFY(m_app->documents()->newDocument(Family::TzAmp) == nullptr);
+        QVERIFY(docs().empty());
+        QVERIFY(m_app->mainFrame()->mdiArea()->subWindowList().isEmpty());
+    }
+
+    void missingRecentFileIsReportedAndDropped() {
+        const QString path = writeSystem(m_dir.filePath("gone.kle"), Family::Tz48, {1});
+        m_app->OpenSystemFile(path);
+        QFile::remove(path);
+        m_app->OpenDocumentFile(path);
+        QVERIFY(test::lastMessage().contains(QStringLiteral("gone.kle")));
+        QVERIFY(!m_app->recentFiles().paths().contains(QFileInfo(path).absoluteFilePath()));
+        QCOMPARE(docs().size(), std::size_t{1});
+    }
+
+    void autoLoadOpensTheMostRecentFile() {
+        const QString recent = writeSystem(m_dir.filePath("recent.kle"), Family::Tz48, {1});
+        const QString named = writeSystem(m_dir.filePath("named.kle"), Family::TzAmp, {1});
+        m_app->OpenSystemFile(recent);
+        kelo::CGeneralSettings settings = m_app->settings();
+        settings.autoLoad = 1;
+        m_app->setSettings(settings);
+        QCOMPARE(m_app->ExitInstance(), 0);
+        m_app.reset();
+
+        m_app = std::make_unique<CEditorApp>();
+        QVERIFY(m_app->InitInstance(StartOptions{named, false}));
+        QCOMPARE(docs().size(), std::size_t{1});
+        QCOMPARE(docs().front()->family(), Family::Tz48);
+    }
+
+private:
+    const std::vector<CSystemDoc*>& docs() const { return m_app->documents()->documents(); }
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<CEditorApp> m_app;
+};
+
+QTEST_MAIN(DocumentTest)
+#include "DocumentTest.moc"
