@@ -52,6 +52,7 @@ void CSystemDoc::setPath(const QString& path) {
 void CSystemDoc::setOnLine(bool onLine) {
     m_onLine = onLine;
     emit onLineChanged(onLine);
+    refreshConnectionIndicators();
 }
 
 QWidget* CSystemDoc::dialogParent() const {

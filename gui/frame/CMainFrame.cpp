@@ -40,6 +40,9 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
         setGeometry(screen->availableGeometry());
     }
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this] {
+        if (CUnitChildFrame* unitFrame = activeUnitFrame()) {
+            unitFrame->refreshCaption();
+        }
         if (CSystemDoc* document = activeDocument()) {
             connectDocument(document);
             SetOnLineStatus(document->isOnLine());
@@ -263,6 +266,11 @@ void CMainFrame::setRecentFiles(const QStringList& paths) {
     m_recentSeparator->setVisible(!m_recentFiles.isEmpty());
 }
 
+void CMainFrame::setPrintingAvailable(bool available) {
+    m_printingAvailable = available;
+    updateCommandStates();
+}
+
 void CMainFrame::setAboutText(const QString& text) {
     action(action_names::kAbout)->setText(text);
 }
@@ -277,8 +285,11 @@ void CMainFrame::updateCommandStates() {
     for (QAction* item : m_documentFileActions) {
         item->setVisible(hasDocument);
     }
-    for (const char* name : {kFileSave, kNewUnit, kModifyUnit, kPrint, kPrintPreview, kOptions}) {
+    for (const char* name : {kFileSave, kNewUnit, kModifyUnit, kOptions}) {
         action(name)->setEnabled(hasDocument);
+    }
+    for (const char* name : {kPrint, kPrintPreview}) {
+        action(name)->setEnabled(hasDocument && m_printingAvailable);
     }
     const bool onLine = hasDocument && document->isOnLine();
     action(kNewUnit)->setVisible(!hasDocument || document->canAddUnitsByHand());

@@ -83,6 +83,9 @@ public:
     /// Decides whether the main window may close. Set by the application; without it, it always may.
     void setCloseGuard(std::function<bool()> guard) { m_closeGuard = std::move(guard); }
 
+    /// Enables Print and Print Preview (with a document) once a report is connected to them.
+    void setPrintingAvailable(bool available);
+
     /// The Help item reads differently for the Plus family.
     void setAboutText(const QString& text);
 
@@ -115,6 +118,7 @@ private:
     QStringList m_recentFiles;
     QString m_onLineText;
     bool m_onLineShown = false;
+    bool m_printingAvailable = false;
     std::function<bool()> m_closeGuard;
 };
 

@@ -51,7 +51,7 @@ protected:
         }
         m_engine.setConnectionBaud(target);
         m_engine.setScanDialog({[this] { ++m_polled; }, [this] { ++m_sweepsDone; }});
-        m_engine.setOnlineDocument({[] {}, [] { return true; }});
+        m_engine.setOnlineDocument({[this] { ++m_refreshes; }, [this] { return m_hasUnits.load(); }});
         ASSERT_EQ(m_engine.startEngine(family), CommResult::Ok);
         ASSERT_TRUE(eventually([&] { return m_sweepsDone.load() == 1; }));
     }
@@ -69,6 +69,8 @@ protected:
     std::unique_ptr<sim::Simulator> m_sim;
     std::atomic<int> m_polled{0};
     std::atomic<int> m_sweepsDone{0};
+    std::atomic<int> m_refreshes{0};
+    std::atomic<bool> m_hasUnits{false};
 };
 
 class EngineSimFamilyTest : public EngineSimTest, public ::testing::WithParamInterface<Family> {};
@@ -101,11 +103,20 @@ TEST_P(EngineSimFamilyTest, GoesOnLineClimbsPollsAndSendsParameters) {
         return status[0] == 6 && status[3] == 2;
     }));
 
+    // Views are refreshed after every sweep only while view refresh is on and the document has units.
+    m_engine.setViewRefresh(true);
+    ASSERT_TRUE(pollsGoOn(5));
+    EXPECT_EQ(m_refreshes.load(), 0);
+    m_hasUnits = true;
+    ASSERT_TRUE(eventually([&] { return m_refreshes.load() >= 2; }));
+    EXPECT_EQ(m_sweepsDone.load(), 1);
+
     const std::uint8_t model = familyLine(family).model;
     EXPECT_EQ(m_engine.sendParameter(5, model, 0x15, 198, 0x20, 0x1234), CommResult::Ok);
     EXPECT_EQ((m_sim->unit(5).parameters.at({0x15, 198, 0x20})), 0x1234);
     EXPECT_EQ(m_engine.sendParameter(2, model, 0x15, 198, 0x20, 1), CommResult::NotConnected);
     EXPECT_EQ(m_engine.stopEngine(), CommResult::Ok);
+    EXPECT_FALSE(m_engine.viewRefresh());
     EXPECT_EQ(m_engine.sendParameter(5, model, 0x15, 198, 0x20, 2), CommResult::Ok);
     EXPECT_EQ((m_sim->unit(5).parameters.at({0x15, 198, 0x20})), 0x1234);
 }
