@@ -9,7 +9,9 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
@@ -152,6 +154,7 @@ void CMainFrame::createMenus() {
     window->addAction(action(kCascade));
     window->addAction(action(kTile));
     window->addAction(action(kArrangeIcons));
+    connect(window, &QMenu::aboutToShow, this, [this, window] { fillWindowMenu(window); });
     m_documentMenus = {actions, window};
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
@@ -212,6 +215,31 @@ void CMainFrame::createStatusBar() {
     viewStatusBar->setCheckable(true);
     viewStatusBar->setChecked(true);
     connect(viewStatusBar, &QAction::toggled, bar, &QStatusBar::setVisible);
+}
+
+void CMainFrame::fillWindowMenu(QMenu* menu) {
+    for (QAction* entry : m_windowEntries) {
+        menu->removeAction(entry);
+        entry->deleteLater();
+    }
+    m_windowEntries.clear();
+    const QList<QMdiSubWindow*> windows = m_mdiArea->subWindowList(QMdiArea::CreationOrder);
+    if (windows.isEmpty()) {
+        return;
+    }
+    m_windowEntries.push_back(menu->addSeparator());
+    for (int i = 0; i < windows.size(); ++i) {
+        QMdiSubWindow* window = windows.at(i);
+        QAction* entry = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(window->windowTitle()));
+        entry->setCheckable(true);
+        entry->setChecked(window == m_mdiArea->activeSubWindow());
+        connect(entry, &QAction::triggered, m_mdiArea, [this, target = QPointer<QMdiSubWindow>(window)] {
+            if (target) {
+                m_mdiArea->setActiveSubWindow(target);
+            }
+        });
+        m_windowEntries.push_back(entry);
+    }
 }
 
 QAction* CMainFrame::action(const char* objectName) const {

@@ -107,6 +107,8 @@ private:
     void createToolBar();
     void createStatusBar();
     void connectDocument(CSystemDoc* document);
+    /// Lists the unit windows at the end of the Window menu.
+    void fillWindowMenu(QMenu* menu);
 
     QMdiArea* m_mdiArea = nullptr;
     QToolBar* m_toolBar = nullptr;
@@ -114,6 +116,7 @@ private:
     std::vector<QMenu*> m_documentMenus;
     std::vector<QAction*> m_documentFileActions;
     std::vector<QAction*> m_recentActions;
+    std::vector<QAction*> m_windowEntries;
     QAction* m_recentSeparator = nullptr;
     QStringList m_recentFiles;
     QString m_onLineText;

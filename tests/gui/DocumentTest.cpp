@@ -318,6 +318,20 @@ private slots:
         QVERIFY(!m_app->mainFrame()->action(action_names::kNewUnit)->isVisible());
     }
 
+    void plusModifyKeepsTheHiddenIdentifier() {
+        m_app->OpenSystemFile(writeSystem(m_dir.filePath("plus5.kle"), Family::Tz48P, {5}));
+        CSystemDoc* document = docs().front();
+        test::onNextModal([](QDialog& dialog) {
+            dialog.findChild<QLineEdit*>(QStringLiteral("nameEdit"))->setText(QStringLiteral("Fill"));
+            dialog.findChild<QSpinBox*>(QStringLiteral("idSpinBox"))->setValue(1);
+            accept(dialog);
+        });
+        document->ModifyUnit(document->unitFrames().front()->unitKey());
+        QCOMPARE(document->system().units().front()->busId(), 4u);
+        QCOMPARE(QString::fromStdU16String(document->system().units().front()->name()),
+                 QStringLiteral("Fill"));
+    }
+
     void cancelledChooserCreatesNothing() {
         test::onNextModal([](QDialog& chooser) { chooser.reject(); });
         QVERIFY(m_app->documents()->newDocument(Family::TzAmp) == nullptr);
