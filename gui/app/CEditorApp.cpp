@@ -36,6 +36,7 @@ CEditorApp::~CEditorApp() {
     if (qApp != nullptr) {
         qApp->removeEventFilter(this);
     }
+    delete m_splash;
     m_documents.reset();
     m_frame.reset();
     if (g_instance == this) {
