@@ -46,6 +46,7 @@ CNetworkScanDlg::CNetworkScanDlg(CommEngine& engine, ScanRequest request, QWidge
       m_statusLabel(new QLabel(this)), m_resultList(new QListWidget(this)), m_timer(new QTimer(this)) {
     setWindowTitle(QStringLiteral("Network Scan"));
     setObjectName(QStringLiteral("networkScanDialog"));
+    setMinimumWidth(320);
     m_request.scanCount = static_cast<std::uint32_t>(m_scanCount);
 
     m_progressBar->setObjectName(QStringLiteral("scanProgressBar"));
