@@ -3,6 +3,7 @@
 #include "app/CEditorApp.h"
 #include "comm/FamilyLine.h"
 #include "comm/PortDevices.h"
+#include "comm/SystemTransfer.h"
 #include "comm/UnitDumps.h"
 #include "comm/UnitTransfer.h"
 #include "doc/CSystemDoc.h"
@@ -144,9 +145,6 @@ void COnlineController::toggleOnLine(CSystemDoc& document) {
     } else {
         goOnLine(document);
     }
-    if (m_frame != nullptr) {
-        m_frame->updateCommandStates();
-    }
 }
 
 ScanOutcome COnlineController::scanForNewSystem(CSystemDoc& document) {
@@ -158,16 +156,14 @@ ScanOutcome COnlineController::scanForNewSystem(CSystemDoc& document) {
         }
         return ScanOutcome::BackToChooser;
     }
-    for (Unit* unit : document.system().renumberAfterScan()) {
-        sendGanging(document, unit->key());
-    }
     if (document.system().empty()) {
         stopEngineFor(document);
         document.setOnLine(false);
         return ScanOutcome::Discard;
     }
     m_notifier.setDocumentHasUnits(true);
-    engine().setViewRefresh(true);
+    // Keys 0, 1, 2..., ganging switched off where the routing forbids it, view refresh on.
+    SystemTransfer(engine(), FactoryPrograms::shared()).renumberAfterScan(document.system());
     return ScanOutcome::Done;
 }
 

@@ -1,5 +1,6 @@
 #include "online/DemoLine.h"
 
+#include "DefaultImages.h"
 #include "Simulator.h"
 
 #include <stdexcept>
@@ -14,7 +15,13 @@ std::unique_ptr<DemoLine> DemoLine::start(const DemoUnitList& list, QString& err
         options.ids.push_back(static_cast<std::uint8_t>(id));
     }
     try {
-        return std::unique_ptr<DemoLine>(new DemoLine(std::make_unique<sim::Simulator>(std::move(options))));
+        auto simulator = std::make_unique<sim::Simulator>(std::move(options));
+        // Each unit starts as the editor makes a new one, so the systems read from it look familiar.
+        for (int id : list.identifiers) {
+            const auto busId = static_cast<std::uint8_t>(id);
+            simulator->setSettingsImage(busId, sim::defaultSettingsImage(list.family, busId));
+        }
+        return std::unique_ptr<DemoLine>(new DemoLine(std::move(simulator)));
     } catch (const std::system_error& failure) {
         error = QStringLiteral("Cannot start the demo line: %1").arg(QString::fromLocal8Bit(failure.what()));
     } catch (const std::invalid_argument& failure) {
