@@ -39,11 +39,11 @@ BENCHMARK(BM_ParameterSetFrameOnly);
 void BM_ParameterSetExchange(benchmark::State& state) {
     const auto sim = makeSimulator(state.range(0) != 0);
     PosixSerialLine line(sim->devicePath());
-    if (line.openPort() != CommResult::Ok) {
+    if (line.OpenPort() != CommResult::Ok) {
         state.SkipWithError("cannot open the pseudo-terminal");
         return;
     }
-    line.initPort(0);
+    line.InitPort(0);
     MessageExchange exchange(line, Family::Tz48);
     std::uint16_t value = 0;
     std::size_t failures = 0;
@@ -59,11 +59,11 @@ BENCHMARK(BM_ParameterSetExchange)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond
 void BM_StatusPollExchange(benchmark::State& state) {
     const auto sim = makeSimulator(false);
     PosixSerialLine line(sim->devicePath());
-    if (line.openPort() != CommResult::Ok) {
+    if (line.OpenPort() != CommResult::Ok) {
         state.SkipWithError("cannot open the pseudo-terminal");
         return;
     }
-    line.initPort(0);
+    line.InitPort(0);
     MessageExchange exchange(line, Family::Tz48);
     std::array<std::uint32_t, 18> status{};
     for (auto _ : state) {
@@ -79,8 +79,8 @@ void BM_SweepOneConnected31Unused(benchmark::State& state) {
     FastClock clock;
     CommEngine engine(clock);
     engine.setPortDevice(sim->devicePath());
-    engine.setAllStates(ConnectionState::NotUsed);
-    engine.setConnectionEntry(3, ConnectionEntry{3, kModelAny, ConnectionState::ToBePolled, {}, 0});
+    engine.SetAllStates(ConnectionState::NotUsed);
+    engine.SetConnectionEntry(3, ConnectionEntry{3, kModelAny, ConnectionState::ToBePolled, {}, 0});
     std::mutex mutex;
     std::condition_variable changed;
     std::uint64_t sweeps = 0;
@@ -91,7 +91,7 @@ void BM_SweepOneConnected31Unused(benchmark::State& state) {
                               },
                               [] { return true; }});
     engine.setViewRefresh(true);
-    if (engine.startEngine(Family::Tz48) != CommResult::Ok) {
+    if (engine.StartEngine(Family::Tz48) != CommResult::Ok) {
         state.SkipWithError("engine did not start");
         return;
     }
@@ -104,9 +104,9 @@ void BM_SweepOneConnected31Unused(benchmark::State& state) {
     for (auto _ : state) {
         waitSweep();
     }
-    engine.setEngineRunning(false);
-    state.counters["connected"] = engine.getConnectionEntry(3).state == ConnectionState::Connected;
-    engine.stopEngine();
+    engine.SetEngineRunning(false);
+    state.counters["connected"] = engine.GetConnectionEntry(3).state == ConnectionState::Connected;
+    engine.StopEngine();
 }
 BENCHMARK(BM_SweepOneConnected31Unused)->Unit(benchmark::kMicrosecond)->UseRealTime();
 

@@ -61,7 +61,7 @@ struct OnLineUnit {
         online = scan.start(request) == CommResult::Ok && scan.waitUntilDone() &&
                  scan.reachedBaudIndex() == baudIndex && !scan.connectedIds().empty();
     }
-    ~OnLineUnit() { engine.stopEngine(); }
+    ~OnLineUnit() { engine.StopEngine(); }
 
     sim::Simulator sim;
     CommEngine engine;
@@ -92,7 +92,7 @@ void BM_ReadUnit64Programs(benchmark::State& state) {
     double measured = 0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        ReadUnitResult read = UnitTransfer(unit.engine, kFamily, unit.factory).readUnit(kId);
+        ReadUnitResult read = UnitTransfer(unit.engine, kFamily, unit.factory).ReadUnit(kId);
         const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
         if (read.result != CommResult::Ok) {
             state.SkipWithError("the read failed");
@@ -127,7 +127,7 @@ void BM_SendUnit64Programs(benchmark::State& state) {
     double measured = 0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        const CommResult result = UnitTransfer(unit.engine, kFamily, unit.factory).sendUnit(record);
+        const CommResult result = UnitTransfer(unit.engine, kFamily, unit.factory).SendUnit(record);
         const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
         if (result != CommResult::Ok) {
             state.SkipWithError("the send failed");

@@ -30,7 +30,7 @@ LineSession::LineSession(const LineOptions& options, CliContext& context)
 }
 
 LineSession::~LineSession() {
-    m_engine.stopEngine();
+    m_engine.StopEngine();
 }
 
 std::optional<std::vector<std::uint32_t>> LineSession::scan(const ScanRequest& request, bool printLines) {

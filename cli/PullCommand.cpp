@@ -44,7 +44,7 @@ void registerPullCommand(CLI::App& app, CliContext& context) {
             context.exitCode = 1;
             return;
         }
-        transfer.renumberAfterScan(system);
+        transfer.RenumberAfterScan(system);
         const SystemFileStatus saved = saveSystemFile(system, options->output);
         if (!saved.ok()) {
             context.err << saved.message << '\n';

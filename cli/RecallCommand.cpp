@@ -33,10 +33,10 @@ CommResult readRecallSource(CommEngine& engine, Family family, std::uint32_t id,
     CommEngine::PortSession session(engine);
     UnitDumps dumps(session, family);
     return unit.visit([&](auto& record) {
-        CommResult result = dumps.readUnitSettings(id, record.live);
+        CommResult result = dumps.ReadUnitSettings(id, record.live);
         if (result == CommResult::Ok && userSlot < record.programs.size()) {
             record.programs[userSlot].used = 0;
-            result = dumps.readProgram(id, transferPlan(family).userProgramNumber(userSlot),
+            result = dumps.ReadProgram(id, transferPlan(family).userProgramNumber(userSlot),
                                        record.programs[userSlot]);
             if (result == CommResult::Ok) {
                 record.programs[userSlot].used = 1;
@@ -88,7 +88,7 @@ void runRecall(CliContext& context, const Options& options) {
         return;
     }
     const std::uint32_t program = user ? static_cast<std::uint32_t>(options.user) : 0;
-    if (programBreaksGanging(*unit, family, program, FactoryPrograms::shared())) {
+    if (ProgramBreaksGanging(*unit, family, program, FactoryPrograms::shared())) {
         context.err << kMonoWithGangingMessage << '\n';
         context.exitCode = 1;
         return;

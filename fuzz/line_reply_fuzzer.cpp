@@ -15,12 +15,12 @@ class BytesLine final : public SerialLine {
 public:
     BytesLine(const std::uint8_t* data, std::size_t size) : m_input(data, data + size) {}
 
-    CommResult openPort() override { return CommResult::Ok; }
-    void initPort(int) override {}
-    void setPortBaudRate(int) override {}
-    void setReadTimeout(int) override {}
-    CommResult writePort(std::span<const std::uint8_t>) override { return CommResult::Ok; }
-    CommResult readPort(std::span<std::uint8_t> buffer) override {
+    CommResult OpenPort() override { return CommResult::Ok; }
+    void InitPort(int) override {}
+    void SetPortBaudRate(int) override {}
+    void SetReadTimeout(int) override {}
+    CommResult WritePort(std::span<const std::uint8_t>) override { return CommResult::Ok; }
+    CommResult ReadPort(std::span<std::uint8_t> buffer) override {
         std::size_t n = 0;
         while (n < buffer.size() && !m_input.empty()) {
             buffer[n++] = m_input.front();
@@ -28,7 +28,7 @@ public:
         }
         return n == buffer.size() ? CommResult::Ok : CommResult::IoIncomplete;
     }
-    CommResult closePort() override { return CommResult::Ok; }
+    CommResult ClosePort() override { return CommResult::Ok; }
 
 private:
     std::deque<std::uint8_t> m_input;

@@ -237,7 +237,7 @@ std::vector<std::uint8_t> UnitResponder::uploadBlock(SimUnit& unit) const {
     // Blocks after the first exist only when a fault announces more than the image needs: zeros.
     const std::span<const std::uint8_t> raw =
         transfer.block == 1 ? std::span<const std::uint8_t>(transfer.image) : std::span<const std::uint8_t>();
-    std::vector<std::uint8_t> data = encodeDumpBlock(transfer.block, pack7in8(raw, packedBytes(transfer)));
+    std::vector<std::uint8_t> data = encodeDumpBlock(transfer.block, Pack7in8(raw, packedBytes(transfer)));
     SimFaults& faults = unit.faults;
     if (faults.corruptCrcBlocks > 0) {
         --faults.corruptCrcBlocks;
@@ -270,7 +270,7 @@ UnitReply UnitResponder::onDumpBlock(SimUnit& unit, const Frame& frame) const {
         answer.bytes = reply(unit, Command::DumpNak, std::span(&transfer.block, 1));
         return answer;
     }
-    const std::vector<std::uint8_t> raw = unpack7in8(block.packed);
+    const std::vector<std::uint8_t> raw = Unpack7in8(block.packed);
     transfer.image.insert(transfer.image.end(), raw.begin(), raw.end());
     answer.bytes = reply(unit, Command::DumpAck, std::span(&block.blockNumber, 1));
     ++transfer.block;

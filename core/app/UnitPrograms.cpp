@@ -38,7 +38,7 @@ bool storeLiveAsUserProgram(Unit& unit, Family family, std::uint32_t slot,
     return true;
 }
 
-bool recallUserProgram(Unit& unit, Family family, std::uint32_t slot) {
+bool RecallUserProgram(Unit& unit, Family family, std::uint32_t slot) {
     const TransferPlan& plan = transferPlan(family);
     if (slot >= plan.userProgramCount || !shapeMatches(unit, family)) {
         return false;
@@ -53,7 +53,7 @@ bool recallUserProgram(Unit& unit, Family family, std::uint32_t slot) {
     });
 }
 
-bool recallFactoryProgram(Unit& unit, Family family, std::uint32_t index, FactoryPrograms& factory) {
+bool RecallFactoryProgram(Unit& unit, Family family, std::uint32_t index, FactoryPrograms& factory) {
     if (index >= FactoryPrograms::count(family) || !shapeMatches(unit, family)) {
         return false;
     }
@@ -68,7 +68,7 @@ bool recallFactoryProgram(Unit& unit, Family family, std::uint32_t index, Factor
     return true;
 }
 
-bool programBreaksGanging(const Unit& unit, Family family, std::uint32_t program, FactoryPrograms& factory) {
+bool ProgramBreaksGanging(const Unit& unit, Family family, std::uint32_t program, FactoryPrograms& factory) {
     const ProcessorUnit* processor = unit.processor();
     if (family != Family::Tz48P || processor == nullptr) {
         return false;

@@ -34,16 +34,16 @@ bool storeLiveAsUserProgram(Unit& unit, Family family, std::uint32_t slot,
 /// Recall of a user program: the live program part := user program @p slot, and the current program
 /// number becomes the slot's program number.
 /// @return false (nothing changed) for a slot the family does not have or an empty slot
-bool recallUserProgram(Unit& unit, Family family, std::uint32_t slot);
+bool RecallUserProgram(Unit& unit, Family family, std::uint32_t slot);
 
 /// Recall of factory program @p index: the live program part := that factory program, current program
 /// number := @p index.
 /// @return false (nothing changed) for an index beyond the family's factory programs
-bool recallFactoryProgram(Unit& unit, Family family, std::uint32_t index, FactoryPrograms& factory);
+bool RecallFactoryProgram(Unit& unit, Family family, std::uint32_t index, FactoryPrograms& factory);
 
 /// True when recalling program @p program would give a ganged Plus unit a routing mode that forbids
 /// ganging. @p program 0 is the factory program, p >= 1 user program p (1-based). Always false for the
 /// other families, and for a program the unit does not have.
-bool programBreaksGanging(const Unit& unit, Family family, std::uint32_t program, FactoryPrograms& factory);
+bool ProgramBreaksGanging(const Unit& unit, Family family, std::uint32_t program, FactoryPrograms& factory);
 
 } // namespace kelo

@@ -150,7 +150,7 @@ Unit* UnitSystem::appendScannedUnit(Unit unit) {
     return m_units.back().get();
 }
 
-std::vector<Unit*> UnitSystem::renumberAfterScan() {
+std::vector<Unit*> UnitSystem::RenumberAfterScan() {
     std::vector<Unit*> cleared;
     std::uint32_t counter = 0;
     for (const auto& unit : m_units) {

@@ -89,14 +89,14 @@ public:
     /// @return nullptr (and nothing appended) when the unit's shape does not match the family.
     Unit* appendLoadedUnit(Unit unit);
 
-    /// Appends a unit read from the bus; keys are given afterwards by renumberAfterScan().
+    /// Appends a unit read from the bus; keys are given afterwards by RenumberAfterScan().
     /// @return nullptr (and nothing appended) when the unit's shape does not match the family.
     Unit* appendScannedUnit(Unit unit);
 
     /// After a network scan: keys 0, 1, 2... in list order (the last becomes the last unit key), and
     /// both ganging flags cleared in processor units whose routing mode forbids ganging.
     /// @return the units whose flags were cleared (the caller sends both flags as 0 to them).
-    std::vector<Unit*> renumberAfterScan();
+    std::vector<Unit*> RenumberAfterScan();
 
     /// Removes every unit; the last unit key goes back to 0.
     void clear();

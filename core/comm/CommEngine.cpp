@@ -27,7 +27,7 @@ CommEngine::CommEngine(Clock& clock, DiagnosticLog* log) : m_clock(clock), m_log
 }
 
 CommEngine::~CommEngine() {
-    setEngineRunning(false);
+    SetEngineRunning(false);
     if (m_worker.joinable()) {
         m_worker.join();
     }
@@ -42,43 +42,43 @@ void CommEngine::setLineFactory(LineFactory factory) {
     m_lineFactory = std::move(factory);
 }
 
-CommResult CommEngine::startEngine(Family family) {
+CommResult CommEngine::StartEngine(Family family) {
     std::lock_guard portLock(m_portMutex);
-    if (isEngineRunning() || m_worker.joinable()) {
+    if (IsEngineRunning() || m_worker.joinable()) {
         return CommResult::AlreadyRunning;
     }
     std::unique_ptr<SerialLine> line = m_lineFactory ? m_lineFactory() : nullptr;
-    if (!line || line->openPort() != CommResult::Ok) {
+    if (!line || line->OpenPort() != CommResult::Ok) {
         return CommResult::PortNotOpened;
     }
-    line->initPort(0);
+    line->InitPort(0);
     m_family = family;
     m_line = std::move(line);
     m_exchange = std::make_unique<MessageExchange>(*m_line, family, m_log);
     // The flag is raised before the worker exists, so a stop that follows at once always finds and
     // joins the worker.
-    setEngineRunning(true);
+    SetEngineRunning(true);
     try {
         m_worker = std::thread([this] { runWorker(); });
     } catch (const std::system_error&) {
-        setEngineRunning(false);
+        SetEngineRunning(false);
         closeLine();
         return CommResult::ThreadNotCreated;
     }
     return CommResult::Ok;
 }
 
-CommResult CommEngine::stopEngine() {
+CommResult CommEngine::StopEngine() {
     CommResult result = CommResult::Ok;
-    if (isEngineRunning() || m_worker.joinable()) {
-        setEngineRunning(false);
+    if (IsEngineRunning() || m_worker.joinable()) {
+        SetEngineRunning(false);
         if (m_worker.joinable()) {
             m_worker.join();
         }
         result = closeLine();
     }
     if (m_log != nullptr) {
-        m_log->writeSummary(baudRateOf(getConnectionBaud()));
+        m_log->writeSummary(baudRateOf(GetConnectionBaud()));
     }
     setViewRefresh(false);
     m_clock.sleepFor(Clock::Duration(kStopPauseMs));
@@ -90,30 +90,30 @@ CommResult CommEngine::closeLine() {
     if (!m_line) {
         return CommResult::Ok;
     }
-    const CommResult result = m_line->closePort();
+    const CommResult result = m_line->ClosePort();
     m_exchange.reset();
     m_line.reset();
     return result;
 }
 
-CommResult CommEngine::sendParameter(std::uint32_t unitId, std::uint8_t model, std::uint8_t blockCode,
+CommResult CommEngine::SendParameter(std::uint32_t unitId, std::uint8_t model, std::uint8_t blockCode,
                                      std::uint8_t index, std::uint8_t offset, std::uint16_t value) {
     PortSession session(*this);
-    if (!session.isEngineRunning() || session.exchange() == nullptr) {
+    if (!session.IsEngineRunning() || session.exchange() == nullptr) {
         return CommResult::Ok;
     }
-    if (!isValidId(unitId) || getConnectionEntry(unitId).state != ConnectionState::Connected) {
+    if (!isValidId(unitId) || GetConnectionEntry(unitId).state != ConnectionState::Connected) {
         return CommResult::NotConnected;
     }
     const auto id = static_cast<std::uint8_t>(unitId);
     const CommResult result = session.exchange()->setParameter(model, id, {blockCode, index, offset, value});
     if (result != CommResult::Ok) {
-        setConnectionState(unitId, ConnectionState::NotResponding);
+        SetConnectionState(unitId, ConnectionState::NotResponding);
     }
     return result;
 }
 
-ConnectionEntry CommEngine::getConnectionEntry(std::uint32_t id) const {
+ConnectionEntry CommEngine::GetConnectionEntry(std::uint32_t id) const {
     if (!isValidId(id)) {
         return defaultEntry(id);
     }
@@ -121,7 +121,7 @@ ConnectionEntry CommEngine::getConnectionEntry(std::uint32_t id) const {
     return m_table[id];
 }
 
-void CommEngine::setConnectionEntry(std::uint32_t id, const ConnectionEntry& entry) {
+void CommEngine::SetConnectionEntry(std::uint32_t id, const ConnectionEntry& entry) {
     if (!isValidId(id)) {
         return;
     }
@@ -129,7 +129,7 @@ void CommEngine::setConnectionEntry(std::uint32_t id, const ConnectionEntry& ent
     m_table[id] = entry;
 }
 
-void CommEngine::setConnectionState(std::uint32_t id, ConnectionState state) {
+void CommEngine::SetConnectionState(std::uint32_t id, ConnectionState state) {
     if (!isValidId(id)) {
         return;
     }
@@ -137,29 +137,29 @@ void CommEngine::setConnectionState(std::uint32_t id, ConnectionState state) {
     m_table[id].state = state;
 }
 
-void CommEngine::setAllStates(ConnectionState state) {
+void CommEngine::SetAllStates(ConnectionState state) {
     std::lock_guard tableLock(m_tableMutex);
     for (ConnectionEntry& entry : m_table) {
         entry.state = state;
     }
 }
 
-bool CommEngine::isEngineRunning() const {
+bool CommEngine::IsEngineRunning() const {
     std::lock_guard tableLock(m_tableMutex);
     return m_running;
 }
 
-void CommEngine::setEngineRunning(bool running) {
+void CommEngine::SetEngineRunning(bool running) {
     std::lock_guard tableLock(m_tableMutex);
     m_running = running;
 }
 
-int CommEngine::getConnectionBaud() const {
+int CommEngine::GetConnectionBaud() const {
     std::lock_guard tableLock(m_tableMutex);
     return m_connectionBaud;
 }
 
-void CommEngine::setConnectionBaud(int baudIndex) {
+void CommEngine::SetConnectionBaud(int baudIndex) {
     std::lock_guard tableLock(m_tableMutex);
     m_connectionBaud = baudIndex >= 0 && baudIndex < static_cast<int>(kBaudRates.size()) ? baudIndex : 0;
 }
@@ -203,16 +203,16 @@ CommEngine::PortSession::PortSession(CommEngine& engine) : m_engine(engine), m_l
 
 CommResult CommEngine::PortSession::runOnUnit(std::uint32_t id, bool refusedIsFailure,
                                               const std::function<CommResult(MessageExchange&)>& operation) {
-    if (!isEngineRunning() || exchange() == nullptr) {
+    if (!IsEngineRunning() || exchange() == nullptr) {
         return CommResult::NotConnected;
     }
-    if (!isValidId(id) || m_engine.getConnectionEntry(id).state != ConnectionState::Connected) {
+    if (!isValidId(id) || m_engine.GetConnectionEntry(id).state != ConnectionState::Connected) {
         return CommResult::Ok;
     }
     const CommResult result = operation(*exchange());
     const bool noProgram = result == CommResult::UploadRefused && !refusedIsFailure;
     if (result != CommResult::Ok && !noProgram) {
-        m_engine.setConnectionState(id, ConnectionState::NotResponding);
+        m_engine.SetConnectionState(id, ConnectionState::NotResponding);
     }
     return result;
 }

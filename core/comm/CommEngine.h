@@ -38,7 +38,7 @@ struct OnlineDocumentHooks {
 /// The communication engine: one serial line, the connection table of 32 units, the worker that brings
 /// the units to the configured speed and then polls them, and the operations the user interface calls.
 ///
-/// One engine serves all three families; startEngine() takes the family whose model byte, status layout
+/// One engine serves all three families; StartEngine() takes the family whose model byte, status layout
 /// and block sizes it uses.
 ///
 /// Threads and locks. The port lock serialises every exchange on the line: the worker holds it for one
@@ -67,32 +67,32 @@ public:
 
     /// Opens the line at 9600 bit/s and starts the worker for @p family.
     /// @return Ok, AlreadyRunning (nothing changed), PortNotOpened, or ThreadNotCreated (line closed)
-    CommResult startEngine(Family family);
+    CommResult StartEngine(Family family);
 
     /// Stops the worker, closes the line, writes the log summary, clears view refresh, pauses 3 s.
     /// @return the result of closing the line; Ok when the engine was not running
-    CommResult stopEngine();
+    CommResult StopEngine();
 
     /// Sends one parameter to a connected unit (the set-parameter exchange) and marks the unit not
     /// responding when the exchange fails.
     /// @return Ok also when the engine is not running (nothing is sent); NotConnected when the unit's
     ///         entry is not connected or @p unitId is not 0..31; else the exchange result
-    CommResult sendParameter(std::uint32_t unitId, std::uint8_t model, std::uint8_t blockCode,
+    CommResult SendParameter(std::uint32_t unitId, std::uint8_t model, std::uint8_t blockCode,
                              std::uint8_t index, std::uint8_t offset, std::uint16_t value);
 
     /// A copy of the entry of identifier @p id (0..31); a default entry for any other identifier.
-    ConnectionEntry getConnectionEntry(std::uint32_t id) const;
+    ConnectionEntry GetConnectionEntry(std::uint32_t id) const;
     /// Replaces the entry of @p id; ignored for identifiers outside 0..31.
-    void setConnectionEntry(std::uint32_t id, const ConnectionEntry& entry);
-    void setConnectionState(std::uint32_t id, ConnectionState state);
-    void setAllStates(ConnectionState state);
+    void SetConnectionEntry(std::uint32_t id, const ConnectionEntry& entry);
+    void SetConnectionState(std::uint32_t id, ConnectionState state);
+    void SetAllStates(ConnectionState state);
 
-    bool isEngineRunning() const;
-    void setEngineRunning(bool running);
+    bool IsEngineRunning() const;
+    void SetEngineRunning(bool running);
     /// Target speed before start; the speed reached once the connection procedure is done.
-    int getConnectionBaud() const;
+    int GetConnectionBaud() const;
     /// Sets the target speed; indices outside 0..6 are stored as 0.
-    void setConnectionBaud(int baudIndex);
+    void SetConnectionBaud(int baudIndex);
 
     void setScanDialog(ScanDialogHooks hooks);
     void clearScanDialog();
@@ -109,14 +109,14 @@ public:
     /// The port lock held across several exchanges (whole-unit transfers, program store).
     ///
     /// While a session lives the worker waits. exchange() and line() are null when the engine is not
-    /// running. The lock is recursive, so engine operations such as sendParameter() may be called inside.
+    /// running. The lock is recursive, so engine operations such as SendParameter() may be called inside.
     class PortSession {
     public:
         explicit PortSession(CommEngine& engine);
         PortSession(const PortSession&) = delete;
         PortSession& operator=(const PortSession&) = delete;
 
-        bool isEngineRunning() const { return m_engine.isEngineRunning(); }
+        bool IsEngineRunning() const { return m_engine.IsEngineRunning(); }
         MessageExchange* exchange() { return m_engine.m_exchange.get(); }
 
         /// Runs one dump operation with unit @p id under the rules every unit transfer follows.

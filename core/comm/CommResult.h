@@ -16,7 +16,7 @@ enum class CommResult : int {
     NoAcceptedReply = 21,   ///< every attempt of the exchange failed
     UnexpectedCommand = 22, ///< a well-formed reply with a command the exchange does not expect
     CrcMismatch = 26,       ///< the Crc16 of a received block does not match
-    AlreadyRunning = 30,    ///< startEngine while the engine runs
+    AlreadyRunning = 30,    ///< StartEngine while the engine runs
     NotConnected = 31,      ///< the unit's connection entry is not in state 2
     ThreadNotCreated = 32,  ///< the worker thread could not be started
 };

@@ -6,14 +6,14 @@ namespace kelo {
 void CommEngine::runWorker() {
     {
         PortSession session(*this);
-        session.line()->setReadTimeout(kConnectReadTimeoutMs);
+        session.line()->SetReadTimeout(kConnectReadTimeoutMs);
     }
     connectionProcedure();
     {
         PortSession session(*this);
-        session.line()->setReadTimeout(kPollReadTimeoutMs);
+        session.line()->SetReadTimeout(kPollReadTimeoutMs);
     }
-    while (isEngineRunning()) {
+    while (IsEngineRunning()) {
         sweep();
         m_clock.sleepFor(Clock::Duration(kSweepPauseMs));
     }
@@ -21,7 +21,7 @@ void CommEngine::runWorker() {
 
 bool CommEngine::connectIdentifier(std::uint8_t id, bool updateEntry) {
     PortSession session(*this);
-    ConnectionEntry entry = getConnectionEntry(id);
+    ConnectionEntry entry = GetConnectionEntry(id);
     std::uint8_t replyModel = kModelAny;
     std::array<std::uint32_t, kStatusFieldCount> status = entry.status;
     const auto model = static_cast<std::uint8_t>(entry.model);
@@ -39,22 +39,22 @@ bool CommEngine::connectIdentifier(std::uint8_t id, bool updateEntry) {
         entry.state = ConnectionState::NotResponding;
         entry.errorFlag = 1;
     }
-    setConnectionEntry(id, entry);
+    SetConnectionEntry(id, entry);
     return answered && ownFamily;
 }
 
 void CommEngine::connectionProcedure() {
     {
         PortSession session(*this);
-        session.line()->setPortBaudRate(0);
+        session.line()->SetPortBaudRate(0);
     }
     m_clock.sleepFor(Clock::Duration(kClimbStepPauseMs));
     for (std::uint8_t id = 0; id < kUnitCount; ++id) {
-        if (getConnectionEntry(id).state == ConnectionState::ToBePolled) {
+        if (GetConnectionEntry(id).state == ConnectionState::ToBePolled) {
             connectIdentifier(id, true);
         }
     }
-    climb(getConnectionBaud());
+    climb(GetConnectionBaud());
 }
 
 void CommEngine::climb(int target) {
@@ -62,14 +62,14 @@ void CommEngine::climb(int target) {
     bool trouble = false;
     while (current < target) {
         for (std::uint8_t id = 0; id < kUnitCount; ++id) {
-            if (getConnectionEntry(id).state == ConnectionState::ToBePolled &&
+            if (GetConnectionEntry(id).state == ConnectionState::ToBePolled &&
                 !connectIdentifier(id, false)) {
                 trouble = true;
             }
         }
         ++current;
         for (std::uint8_t id = 0; id < kUnitCount; ++id) {
-            const ConnectionEntry entry = getConnectionEntry(id);
+            const ConnectionEntry entry = GetConnectionEntry(id);
             if (entry.state != ConnectionState::ToBePolled) {
                 continue;
             }
@@ -87,14 +87,14 @@ void CommEngine::climb(int target) {
         m_clock.sleepFor(Clock::Duration(kClimbStepPauseMs));
         {
             PortSession session(*this);
-            session.line()->setPortBaudRate(current);
+            session.line()->SetPortBaudRate(current);
         }
         m_clock.sleepFor(Clock::Duration(kClimbStepPauseMs));
         if (trouble) {
             break;
         }
     }
-    setConnectionBaud(current);
+    SetConnectionBaud(current);
 }
 
 void CommEngine::sweep() {
@@ -102,7 +102,7 @@ void CommEngine::sweep() {
         bool polled = false;
         {
             PortSession session(*this);
-            ConnectionEntry entry = getConnectionEntry(id);
+            ConnectionEntry entry = GetConnectionEntry(id);
             if (entry.state == ConnectionState::ToBePolled || entry.state == ConnectionState::Connected) {
                 polled = true;
                 std::array<std::uint32_t, kStatusFieldCount> status = entry.status;
@@ -115,10 +115,10 @@ void CommEngine::sweep() {
                     entry.state = ConnectionState::NotResponding;
                     entry.errorFlag = 1;
                     if (m_log != nullptr) {
-                        m_log->writeErrorRecord(id, baudRateOf(getConnectionBaud()));
+                        m_log->writeErrorRecord(id, baudRateOf(GetConnectionBaud()));
                     }
                 }
-                setConnectionEntry(id, entry);
+                SetConnectionEntry(id, entry);
             }
         }
         if (polled) {

@@ -35,7 +35,7 @@ constexpr auto kCrc16Table = makeCrc16Table();
 
 } // namespace
 
-std::uint8_t crc8(std::span<const std::uint8_t> bytes) {
+std::uint8_t Crc8(std::span<const std::uint8_t> bytes) {
     std::uint8_t crc = 0;
     for (std::uint8_t byte : bytes) {
         crc = kCrc8Table[crc ^ byte];
@@ -43,7 +43,7 @@ std::uint8_t crc8(std::span<const std::uint8_t> bytes) {
     return crc;
 }
 
-std::uint16_t crc16(std::span<const std::uint8_t> bytes) {
+std::uint16_t Crc16(std::span<const std::uint8_t> bytes) {
     std::uint16_t crc = 0;
     for (std::uint8_t byte : bytes) {
         crc = static_cast<std::uint16_t>(kCrc16Table[((crc >> 8) ^ byte) & 0xFF] ^ ((crc & 0xFF) << 8));

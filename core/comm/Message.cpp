@@ -51,7 +51,7 @@ std::array<std::uint8_t, kParameterSetDataBytes> encodeParameterSet(const Parame
     high |= (parameter.index & 0x80) != 0 ? 0x08u : 0u;
     high |= (parameter.blockCode & 0x80) != 0 ? 0x10u : 0u;
     data[5] = static_cast<std::uint8_t>(high);
-    const std::uint8_t crc = crc8(std::span(data).first(6));
+    const std::uint8_t crc = Crc8(std::span(data).first(6));
     if ((crc & 0x80) != 0) {
         data[5] |= 0x20;
     }
@@ -74,7 +74,7 @@ std::optional<ParameterSetData> decodeParameterSet(std::span<const std::uint8_t>
     std::array<std::uint8_t, 6> checked{};
     std::copy(data.begin(), data.begin() + 6, checked.begin());
     checked[5] &= static_cast<std::uint8_t>(~0x20u);
-    const std::uint8_t crc = crc8(checked);
+    const std::uint8_t crc = Crc8(checked);
     const auto sent = static_cast<std::uint8_t>(data[6] | ((data[5] & 0x20) != 0 ? 0x80 : 0));
     if (crc != sent) {
         return std::nullopt;
@@ -90,7 +90,7 @@ std::optional<ParameterSetData> decodeParameterSet(std::span<const std::uint8_t>
 
 std::vector<std::uint8_t> encodeDumpBlock(std::uint8_t blockNumber, std::span<const std::uint8_t> packed) {
     const std::size_t length = packed.size() + kDumpBlockCrcBytes;
-    const std::uint16_t crc = crc16(packed);
+    const std::uint16_t crc = Crc16(packed);
     std::vector<std::uint8_t> data;
     data.reserve(kDumpBlockHeaderBytes + length);
     data.push_back(blockNumber);
@@ -113,7 +113,7 @@ CommResult decodeDumpBlock(std::span<const std::uint8_t> data, DumpBlockData& ou
     }
     const auto packed = data.subspan(kDumpBlockHeaderBytes, length - kDumpBlockCrcBytes);
     const std::size_t crcPos = kDumpBlockHeaderBytes + packed.size();
-    if (crcFromDumpBytes(data[crcPos], data[crcPos + 1], data[crcPos + 2]) != crc16(packed)) {
+    if (crcFromDumpBytes(data[crcPos], data[crcPos + 1], data[crcPos + 2]) != Crc16(packed)) {
         return CommResult::CrcMismatch;
     }
     out.blockNumber = data[0];

@@ -16,7 +16,7 @@ MessageExchange::MessageExchange(SerialLine& line, Family family, DiagnosticLog*
     : m_line(line), m_family(family), m_log(log) {}
 
 CommResult MessageExchange::send(LogColumn column, std::uint8_t id, std::span<const std::uint8_t> message) {
-    const CommResult result = m_line.writePort(message);
+    const CommResult result = m_line.WritePort(message);
     if (result == CommResult::Ok && m_log != nullptr) {
         m_log->recordSent(id, column);
     }
@@ -24,7 +24,7 @@ CommResult MessageExchange::send(LogColumn column, std::uint8_t id, std::span<co
 }
 
 CommResult MessageExchange::readByte(std::uint8_t& byte) {
-    return m_line.readPort(std::span(&byte, 1));
+    return m_line.ReadPort(std::span(&byte, 1));
 }
 
 CommResult MessageExchange::huntStart(int limit) {
@@ -59,7 +59,7 @@ CommResult MessageExchange::readReply(std::uint8_t id, std::size_t otherDataByte
         return result;
     }
     std::array<std::uint8_t, 3> head{};
-    if (const CommResult result = m_line.readPort(head); result != CommResult::Ok) {
+    if (const CommResult result = m_line.ReadPort(head); result != CommResult::Ok) {
         return result;
     }
     if (head[0] != kMarkerByte || head[2] != id) {
@@ -75,7 +75,7 @@ CommResult MessageExchange::readReply(std::uint8_t id, std::size_t otherDataByte
     // never makes the read run long.
     const std::size_t count = std::min(dataBytesOf(reply.command, otherDataBytes), kBlockBufferBytes);
     reply.data.assign(count + 1, 0);
-    if (const CommResult result = m_line.readPort(reply.data); result != CommResult::Ok) {
+    if (const CommResult result = m_line.ReadPort(reply.data); result != CommResult::Ok) {
         return result;
     }
     if (reply.data.back() != kEndByte) {
@@ -187,7 +187,7 @@ CommResult MessageExchange::setUnitBaudRate(std::uint8_t model, std::uint8_t id,
 CommResult MessageExchange::broadcastBaudRate(int baudIndex) {
     const std::array<std::uint8_t, 1> data{static_cast<std::uint8_t>(baudIndex & 0x7F)};
     const auto message = encodeFrame(kModelAny, kBroadcastId, Command::SetBaudRate, data);
-    const CommResult result = m_line.writePort(message);
+    const CommResult result = m_line.WritePort(message);
     if (result == CommResult::Ok && m_log != nullptr) {
         m_log->recordBroadcast();
     }
@@ -241,7 +241,7 @@ CommResult MessageExchange::readBlock(std::uint8_t model, std::uint8_t id, DumpB
         return result;
     }
     std::array<std::uint8_t, 4> head{};
-    if (const CommResult result = m_line.readPort(head); result != CommResult::Ok) {
+    if (const CommResult result = m_line.ReadPort(head); result != CommResult::Ok) {
         return result;
     }
     if (head[0] != kMarkerByte || head[1] != model || head[2] != id ||
@@ -249,7 +249,7 @@ CommResult MessageExchange::readBlock(std::uint8_t model, std::uint8_t id, DumpB
         return CommResult::Malformed;
     }
     std::vector<std::uint8_t> data(kDumpBlockHeaderBytes);
-    if (const CommResult result = m_line.readPort(data); result != CommResult::Ok) {
+    if (const CommResult result = m_line.ReadPort(data); result != CommResult::Ok) {
         return result;
     }
     const std::size_t length = (static_cast<std::size_t>(data[1] & 0x7F) << 7) | (data[2] & 0x7F);
@@ -257,7 +257,7 @@ CommResult MessageExchange::readBlock(std::uint8_t model, std::uint8_t id, DumpB
         return CommResult::Malformed;
     }
     data.resize(kDumpBlockHeaderBytes + length + 1);
-    if (const CommResult result = m_line.readPort(std::span(data).subspan(kDumpBlockHeaderBytes));
+    if (const CommResult result = m_line.ReadPort(std::span(data).subspan(kDumpBlockHeaderBytes));
         result != CommResult::Ok) {
         return result;
     }
@@ -279,7 +279,7 @@ CommResult MessageExchange::downloadImage(std::uint8_t model, std::uint8_t id, D
     if (const CommResult result = openDownload(model, id, target); result != CommResult::Ok) {
         return result;
     }
-    return sendBlock(model, id, 1, pack7in8(raw, packedLength));
+    return sendBlock(model, id, 1, Pack7in8(raw, packedLength));
 }
 
 CommResult MessageExchange::uploadImage(std::uint8_t model, std::uint8_t id, DumpTarget target,
@@ -312,7 +312,7 @@ CommResult MessageExchange::uploadImage(std::uint8_t model, std::uint8_t id, Dum
             // The block counts as taken only once the unit has been told so; otherwise it will come again.
             result = sendDumpAnswer(model, id, Command::DumpAck, block.blockNumber);
             if (result == CommResult::Ok) {
-                const auto unpacked = unpack7in8(block.packed);
+                const auto unpacked = Unpack7in8(block.packed);
                 image.insert(image.end(), unpacked.begin(), unpacked.end());
                 ++expected;
                 continue;

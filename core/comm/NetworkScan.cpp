@@ -35,13 +35,13 @@ CommResult NetworkScan::start(const ScanRequest& request) {
     m_scanCount = request.scanCount != 0 ? request.scanCount
                                          : static_cast<std::uint32_t>(all ? kUnitCount : request.ids.size());
 
-    m_engine.setAllStates(all ? ConnectionState::ToBePolled : ConnectionState::NotUsed);
+    m_engine.SetAllStates(all ? ConnectionState::ToBePolled : ConnectionState::NotUsed);
     for (std::uint32_t id : request.ids) {
         if (id < kUnitCount) {
-            m_engine.setConnectionState(id, ConnectionState::ToBePolled);
+            m_engine.SetConnectionState(id, ConnectionState::ToBePolled);
         }
     }
-    m_engine.setConnectionBaud(request.baudIndex);
+    m_engine.SetConnectionBaud(request.baudIndex);
     // The worker reports progress only while a system is on line; a caller without views (the command
     // line, tests) is given a stand-in.
     if (!m_engine.hasOnlineDocument()) {
@@ -50,21 +50,21 @@ CommResult NetworkScan::start(const ScanRequest& request) {
     m_engine.setScanDialog({[this] { onIdentifierPolled(); }, [this] { onSweepDone(); }});
     m_registered = true;
     for (std::uint32_t id = 0; id < kUnitCount; ++id) {
-        ConnectionEntry entry = m_engine.getConnectionEntry(id);
+        ConnectionEntry entry = m_engine.GetConnectionEntry(id);
         entry.identifier = id;
         entry.model = kModelAny;
-        m_engine.setConnectionEntry(id, entry);
+        m_engine.SetConnectionEntry(id, entry);
     }
     if (request.sendAfterScan) {
         for (std::uint32_t id : request.ids) {
             if (id < kUnitCount) {
-                ConnectionEntry entry = m_engine.getConnectionEntry(id);
+                ConnectionEntry entry = m_engine.GetConnectionEntry(id);
                 entry.model = familyLine(m_family).model;
-                m_engine.setConnectionEntry(id, entry);
+                m_engine.SetConnectionEntry(id, entry);
             }
         }
     }
-    const CommResult result = m_engine.startEngine(m_family);
+    const CommResult result = m_engine.StartEngine(m_family);
     if (result != CommResult::Ok) {
         m_engine.clearScanDialog();
         m_registered = false;
@@ -109,7 +109,7 @@ bool NetworkScan::waitUntilDone(std::chrono::milliseconds step) {
                 return true;
             }
         }
-        const bool running = m_engine.isEngineRunning();
+        const bool running = m_engine.IsEngineRunning();
         if (!running && seenRunning) {
             return done();
         }
@@ -121,7 +121,7 @@ std::vector<std::string> NetworkScan::resultLines() const {
     std::vector<std::string> lines;
     const bool withId = m_family != Family::Tz48P;
     for (std::uint32_t id = 0; id < kUnitCount; ++id) {
-        const ConnectionEntry entry = m_engine.getConnectionEntry(id);
+        const ConnectionEntry entry = m_engine.GetConnectionEntry(id);
         const bool answered = isConnectedFor(entry, m_family);
         if (!answered && entry.state != ConnectionState::Connected &&
             entry.state != ConnectionState::NotResponding) {
@@ -136,7 +136,7 @@ std::vector<std::string> NetworkScan::resultLines() const {
 std::vector<std::uint32_t> NetworkScan::connectedIds() const {
     std::vector<std::uint32_t> ids;
     for (std::uint32_t id = 0; id < kUnitCount; ++id) {
-        if (isConnectedFor(m_engine.getConnectionEntry(id), m_family)) {
+        if (isConnectedFor(m_engine.GetConnectionEntry(id), m_family)) {
             ids.push_back(id);
         }
     }

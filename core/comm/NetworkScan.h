@@ -77,7 +77,7 @@ public:
     std::vector<std::uint32_t> connectedIds() const;
 
     /// The line speed the engine reached (to be stored as the settings' "BaudRate").
-    int reachedBaudIndex() const { return m_engine.getConnectionBaud(); }
+    int reachedBaudIndex() const { return m_engine.GetConnectionBaud(); }
 
 private:
     void onIdentifierPolled();

@@ -7,7 +7,7 @@ constexpr std::size_t kGroup = 8;
 constexpr std::size_t kDataPerGroup = 7;
 } // namespace
 
-std::vector<std::uint8_t> pack7in8(std::span<const std::uint8_t> raw, std::size_t packedLength) {
+std::vector<std::uint8_t> Pack7in8(std::span<const std::uint8_t> raw, std::size_t packedLength) {
     std::vector<std::uint8_t> out(packedLength, 0);
     for (std::size_t group = 0; group * kGroup < packedLength; ++group) {
         std::uint8_t high = 0;
@@ -31,7 +31,7 @@ std::vector<std::uint8_t> pack7in8(std::span<const std::uint8_t> raw, std::size_
     return out;
 }
 
-std::vector<std::uint8_t> unpack7in8(std::span<const std::uint8_t> packed) {
+std::vector<std::uint8_t> Unpack7in8(std::span<const std::uint8_t> packed) {
     const std::size_t groups = packed.size() / kGroup;
     std::vector<std::uint8_t> out;
     out.reserve(groups * kDataPerGroup);

@@ -16,10 +16,10 @@ namespace kelo {
 /// @param raw the image bytes
 /// @param packedLength the exact output length (a multiple of 8 for whole groups)
 /// @return @p packedLength bytes, each below 0x80
-std::vector<std::uint8_t> pack7in8(std::span<const std::uint8_t> raw, std::size_t packedLength);
+std::vector<std::uint8_t> Pack7in8(std::span<const std::uint8_t> raw, std::size_t packedLength);
 
-/// Reverse of pack7in8(): every whole group of eight packed bytes gives seven raw bytes (padding
+/// Reverse of Pack7in8(): every whole group of eight packed bytes gives seven raw bytes (padding
 /// included); a trailing partial group is ignored.
-std::vector<std::uint8_t> unpack7in8(std::span<const std::uint8_t> packed);
+std::vector<std::uint8_t> Unpack7in8(std::span<const std::uint8_t> packed);
 
 } // namespace kelo

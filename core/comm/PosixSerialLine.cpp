@@ -42,7 +42,7 @@ PosixSerialLine::~PosixSerialLine() {
     }
 }
 
-CommResult PosixSerialLine::openPort() {
+CommResult PosixSerialLine::OpenPort() {
     if (m_fd >= 0) {
         return CommResult::PortNotOpened;
     }
@@ -60,7 +60,7 @@ CommResult PosixSerialLine::openPort() {
     return CommResult::Ok;
 }
 
-void PosixSerialLine::initPort(int baudIndex) {
+void PosixSerialLine::InitPort(int baudIndex) {
     if (m_fd < 0) {
         return;
     }
@@ -71,14 +71,14 @@ void PosixSerialLine::initPort(int baudIndex) {
     terminal::purge(m_fd);
 }
 
-void PosixSerialLine::setPortBaudRate(int baudIndex) {
+void PosixSerialLine::SetPortBaudRate(int baudIndex) {
     if (m_fd < 0) {
         return;
     }
     terminal::applyRawFraming(m_fd, baudRateOf(baudIndex));
 }
 
-void PosixSerialLine::setReadTimeout(int readConstantMs) {
+void PosixSerialLine::SetReadTimeout(int readConstantMs) {
     if (m_fd < 0) {
         return;
     }
@@ -88,7 +88,7 @@ void PosixSerialLine::setReadTimeout(int readConstantMs) {
     terminal::purge(m_fd);
 }
 
-CommResult PosixSerialLine::writePort(std::span<const std::uint8_t> bytes) {
+CommResult PosixSerialLine::WritePort(std::span<const std::uint8_t> bytes) {
     if (m_fd < 0) {
         return CommResult::IoIncomplete;
     }
@@ -113,7 +113,7 @@ CommResult PosixSerialLine::writePort(std::span<const std::uint8_t> bytes) {
     return CommResult::Ok;
 }
 
-CommResult PosixSerialLine::readPort(std::span<std::uint8_t> buffer) {
+CommResult PosixSerialLine::ReadPort(std::span<std::uint8_t> buffer) {
     if (m_fd < 0) {
         return CommResult::IoIncomplete;
     }
@@ -142,7 +142,7 @@ CommResult PosixSerialLine::readPort(std::span<std::uint8_t> buffer) {
     return CommResult::Ok;
 }
 
-CommResult PosixSerialLine::closePort() {
+CommResult PosixSerialLine::ClosePort() {
     if (m_fd < 0) {
         return CommResult::PortNotOpened;
     }

@@ -22,13 +22,13 @@ public:
     PosixSerialLine(const PosixSerialLine&) = delete;
     PosixSerialLine& operator=(const PosixSerialLine&) = delete;
 
-    CommResult openPort() override;
-    void initPort(int baudIndex) override;
-    void setPortBaudRate(int baudIndex) override;
-    void setReadTimeout(int readConstantMs) override;
-    CommResult writePort(std::span<const std::uint8_t> bytes) override;
-    CommResult readPort(std::span<std::uint8_t> buffer) override;
-    CommResult closePort() override;
+    CommResult OpenPort() override;
+    void InitPort(int baudIndex) override;
+    void SetPortBaudRate(int baudIndex) override;
+    void SetReadTimeout(int readConstantMs) override;
+    CommResult WritePort(std::span<const std::uint8_t> bytes) override;
+    CommResult ReadPort(std::span<std::uint8_t> buffer) override;
+    CommResult ClosePort() override;
 
     const std::string& devicePath() const { return m_devicePath; }
     bool isOpen() const { return m_fd >= 0; }

@@ -34,8 +34,8 @@ CommResult ProgramStore::sendStored(const Unit& unit, Family family, std::uint32
         CommEngine::PortSession session(m_engine);
         UnitDumps dumps(session, family);
         unit.visit([&](const auto& record) {
-            result = dumps.storeProgram(unit.busId(), plan.userProgramNumber(slot), record.programs[slot]);
-            const CommResult settings = dumps.sendUnitSettings(unit.busId(), record.live);
+            result = dumps.StoreProgram(unit.busId(), plan.userProgramNumber(slot), record.programs[slot]);
+            const CommResult settings = dumps.SendUnitSettings(unit.busId(), record.live);
             if (result == CommResult::Ok) {
                 result = settings;
             }
@@ -50,7 +50,7 @@ CommResult ProgramStore::sendSettings(const Unit& unit, Family family, int pause
     {
         CommEngine::PortSession session(m_engine);
         UnitDumps dumps(session, family);
-        unit.visit([&](const auto& record) { result = dumps.sendUnitSettings(unit.busId(), record.live); });
+        unit.visit([&](const auto& record) { result = dumps.SendUnitSettings(unit.busId(), record.live); });
         m_engine.clock().sleepFor(std::chrono::milliseconds(pauseMs));
     }
     return result;
@@ -78,7 +78,7 @@ ProgramStore::Outcome ProgramStore::recallUser(UnitSystem& system, Unit& unit, s
     if (slot >= plan.userProgramCount) {
         return {Status::NoSuchSlot, CommResult::Ok};
     }
-    if (!recallUserProgram(unit, family, slot)) {
+    if (!RecallUserProgram(unit, family, slot)) {
         return {Status::EmptySlot, CommResult::Ok};
     }
     Outcome outcome{Status::Done, sendSettings(unit, family, plan.storePauseMs)};
@@ -93,7 +93,7 @@ ProgramStore::Outcome ProgramStore::recallUser(UnitSystem& system, Unit& unit, s
                 });
             });
         }
-        if (recallUserProgram(*other, family, slot)) {
+        if (RecallUserProgram(*other, family, slot)) {
             sendSettings(*other, family, plan.storePauseMs);
         }
     }
@@ -104,12 +104,12 @@ ProgramStore::Outcome ProgramStore::recallFactory(UnitSystem& system, Unit& unit
                                                   bool link) {
     const Family family = system.family();
     const TransferPlan& plan = transferPlan(family);
-    if (!recallFactoryProgram(unit, family, index, m_factory)) {
+    if (!RecallFactoryProgram(unit, family, index, m_factory)) {
         return {Status::NoSuchSlot, CommResult::Ok};
     }
     Outcome outcome{Status::Done, sendSettings(unit, family, plan.storePauseMs)};
     for (Unit* other : linkedUnits(system, unit, link)) {
-        if (recallFactoryProgram(*other, family, index, m_factory)) {
+        if (RecallFactoryProgram(*other, family, index, m_factory)) {
             sendSettings(*other, family, plan.linkedFactoryRecallPauseMs);
         }
     }

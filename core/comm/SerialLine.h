@@ -46,30 +46,30 @@ public:
 
     /// Opens the device.
     /// @return Ok, or PortNotOpened when the device cannot be opened
-    virtual CommResult openPort() = 0;
+    virtual CommResult OpenPort() = 0;
 
     /// Discards buffered bytes both ways, sets the default time-outs (600 ms read constant), the framing
     /// and the speed of @p baudIndex, and discards buffered bytes again.
-    virtual void initPort(int baudIndex) = 0;
+    virtual void InitPort(int baudIndex) = 0;
 
     /// Changes the speed, keeping the framing and any buffered bytes.
-    virtual void setPortBaudRate(int baudIndex) = 0;
+    virtual void SetPortBaudRate(int baudIndex) = 0;
 
     /// Discards buffered bytes both ways, sets the read time-out constant to @p readConstantMs with every
     /// other time-out at its default, and discards buffered bytes again.
-    virtual void setReadTimeout(int readConstantMs) = 0;
+    virtual void SetReadTimeout(int readConstantMs) = 0;
 
     /// Writes all of @p bytes.
     /// @return Ok, or IoIncomplete when fewer bytes went out within the write time-out
-    virtual CommResult writePort(std::span<const std::uint8_t> bytes) = 0;
+    virtual CommResult WritePort(std::span<const std::uint8_t> bytes) = 0;
 
     /// Reads exactly @p buffer.size() bytes.
     /// @return Ok, or IoIncomplete when fewer bytes arrived within the read time-outs
-    virtual CommResult readPort(std::span<std::uint8_t> buffer) = 0;
+    virtual CommResult ReadPort(std::span<std::uint8_t> buffer) = 0;
 
     /// Discards buffered bytes and closes the device.
     /// @return Ok, or PortNotOpened when no device was open (nothing else is done then)
-    virtual CommResult closePort() = 0;
+    virtual CommResult ClosePort() = 0;
 };
 
 } // namespace kelo

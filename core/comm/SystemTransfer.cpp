@@ -42,7 +42,7 @@ TransferOutcome SystemTransfer::readConnectedUnits(UnitSystem& system, const Tra
     const Family family = system.family();
     std::vector<std::uint32_t> ids;
     for (std::uint32_t id = 0; id < kUnitCount; ++id) {
-        if (isConnectedFor(m_engine.getConnectionEntry(id), family)) {
+        if (isConnectedFor(m_engine.GetConnectionEntry(id), family)) {
             ids.push_back(id);
         }
     }
@@ -51,7 +51,7 @@ TransferOutcome SystemTransfer::readConnectedUnits(UnitSystem& system, const Tra
     const auto count = static_cast<std::uint32_t>(ids.size());
     for (std::uint32_t id : ids) {
         tell(progress, "Uploading From ID " + std::to_string(id + 1));
-        ReadUnitResult read = transfer.readUnit(id);
+        ReadUnitResult read = transfer.ReadUnit(id);
         if (read.unit) {
             system.appendScannedUnit(std::move(*read.unit));
         }
@@ -66,7 +66,7 @@ TransferOutcome SystemTransfer::sendConnectedUnits(const UnitSystem& system,
     const Family family = system.family();
     std::vector<const Unit*> units;
     for (const auto& unit : system.units()) {
-        if (isConnectedFor(m_engine.getConnectionEntry(unit->busId()), family)) {
+        if (isConnectedFor(m_engine.GetConnectionEntry(unit->busId()), family)) {
             units.push_back(unit.get());
         }
     }
@@ -75,17 +75,17 @@ TransferOutcome SystemTransfer::sendConnectedUnits(const UnitSystem& system,
     const auto count = static_cast<std::uint32_t>(units.size());
     for (const Unit* unit : units) {
         tell(progress, "Downloading To ID " + std::to_string(unit->busId() + 1));
-        outcome.units.push_back({unit->busId(), transfer.sendUnit(*unit)});
+        outcome.units.push_back({unit->busId(), transfer.SendUnit(*unit)});
         advance(progress, static_cast<std::uint32_t>(outcome.units.size()), count);
     }
     return outcome;
 }
 
-void SystemTransfer::renumberAfterScan(UnitSystem& system) {
+void SystemTransfer::RenumberAfterScan(UnitSystem& system) {
     const std::uint8_t model = familyLine(system.family()).model;
-    for (Unit* unit : system.renumberAfterScan()) {
-        m_engine.sendParameter(unit->busId(), model, kGangingBlock, kUnitWideIndex, kInputGangingOffset, 0);
-        m_engine.sendParameter(unit->busId(), model, kGangingBlock, kUnitWideIndex, kOutputGangingOffset, 0);
+    for (Unit* unit : system.RenumberAfterScan()) {
+        m_engine.SendParameter(unit->busId(), model, kGangingBlock, kUnitWideIndex, kInputGangingOffset, 0);
+        m_engine.SendParameter(unit->busId(), model, kGangingBlock, kUnitWideIndex, kOutputGangingOffset, 0);
     }
     m_engine.setViewRefresh(true);
 }

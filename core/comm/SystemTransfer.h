@@ -47,7 +47,7 @@ public:
     /// After a scan has read units into @p system: keys 0, 1, 2... in list order; units whose routing
     /// mode forbids ganging get both ganging flags cleared, in the record and on the unit; then the
     /// engine's view refresh is switched on.
-    void renumberAfterScan(UnitSystem& system);
+    void RenumberAfterScan(UnitSystem& system);
 
 private:
     CommEngine& m_engine;

@@ -20,10 +20,10 @@ bool isConnectedFor(const ConnectionEntry& entry, Family family) {
 }
 
 MessageExchange* UnitDumps::exchangeFor(std::uint32_t id) {
-    if (!m_session.isEngineRunning() || id >= kUnitCount) {
+    if (!m_session.IsEngineRunning() || id >= kUnitCount) {
         return nullptr;
     }
-    if (!isConnectedFor(m_session.engine().getConnectionEntry(id), m_family)) {
+    if (!isConnectedFor(m_session.engine().GetConnectionEntry(id), m_family)) {
         return nullptr;
     }
     return m_session.exchange();
@@ -31,7 +31,7 @@ MessageExchange* UnitDumps::exchangeFor(std::uint32_t id) {
 
 void UnitDumps::markFailed(std::uint32_t id, CommResult result) {
     if (result != CommResult::Ok && result != CommResult::NotConnected) {
-        m_session.engine().setConnectionState(id, ConnectionState::NotResponding);
+        m_session.engine().SetConnectionState(id, ConnectionState::NotResponding);
     }
 }
 
@@ -83,17 +83,17 @@ CommResult UnitDumps::receive(std::uint32_t id, Kind kind, std::uint32_t number,
     return result;
 }
 
-CommResult UnitDumps::sendUnitSettings(std::uint32_t id, const LiveParams& live) {
+CommResult UnitDumps::SendUnitSettings(std::uint32_t id, const LiveParams& live) {
     const auto image = processor_image::encodeSettings(live, m_family);
     return send(id, Kind::Settings, 0, image);
 }
 
-CommResult UnitDumps::sendUnitSettings(std::uint32_t id, const AmpLiveParams& live) {
+CommResult UnitDumps::SendUnitSettings(std::uint32_t id, const AmpLiveParams& live) {
     const auto image = amp_image::encodeSettings(live);
     return send(id, Kind::Settings, 0, image);
 }
 
-CommResult UnitDumps::readUnitSettings(std::uint32_t id, LiveParams& live) {
+CommResult UnitDumps::ReadUnitSettings(std::uint32_t id, LiveParams& live) {
     std::vector<std::uint8_t> image;
     const CommResult result = receive(id, Kind::Settings, 0, image);
     if (result == CommResult::Ok) {
@@ -102,7 +102,7 @@ CommResult UnitDumps::readUnitSettings(std::uint32_t id, LiveParams& live) {
     return result;
 }
 
-CommResult UnitDumps::readUnitSettings(std::uint32_t id, AmpLiveParams& live) {
+CommResult UnitDumps::ReadUnitSettings(std::uint32_t id, AmpLiveParams& live) {
     std::vector<std::uint8_t> image;
     const CommResult result = receive(id, Kind::Settings, 0, image);
     if (result == CommResult::Ok) {
@@ -111,17 +111,17 @@ CommResult UnitDumps::readUnitSettings(std::uint32_t id, AmpLiveParams& live) {
     return result;
 }
 
-CommResult UnitDumps::storeProgram(std::uint32_t id, std::uint32_t number, const UnitParams& program) {
+CommResult UnitDumps::StoreProgram(std::uint32_t id, std::uint32_t number, const UnitParams& program) {
     const auto image = processor_image::encodeProgram(program);
     return send(id, Kind::Program, number, image);
 }
 
-CommResult UnitDumps::storeProgram(std::uint32_t id, std::uint32_t number, const AmpParams& program) {
+CommResult UnitDumps::StoreProgram(std::uint32_t id, std::uint32_t number, const AmpParams& program) {
     const auto image = amp_image::encodeProgram(program);
     return send(id, Kind::Program, number, image);
 }
 
-CommResult UnitDumps::readProgram(std::uint32_t id, std::uint32_t number, UnitParams& program) {
+CommResult UnitDumps::ReadProgram(std::uint32_t id, std::uint32_t number, UnitParams& program) {
     std::vector<std::uint8_t> image;
     const CommResult result = receive(id, Kind::Program, number, image);
     if (result == CommResult::Ok) {
@@ -130,7 +130,7 @@ CommResult UnitDumps::readProgram(std::uint32_t id, std::uint32_t number, UnitPa
     return result;
 }
 
-CommResult UnitDumps::readProgram(std::uint32_t id, std::uint32_t number, AmpParams& program) {
+CommResult UnitDumps::ReadProgram(std::uint32_t id, std::uint32_t number, AmpParams& program) {
     std::vector<std::uint8_t> image;
     const CommResult result = receive(id, Kind::Program, number, image);
     if (result == CommResult::Ok) {

@@ -31,20 +31,20 @@ class UnitDumps {
 public:
     UnitDumps(CommEngine::PortSession& session, Family family) : m_session(session), m_family(family) {}
 
-    CommResult sendUnitSettings(std::uint32_t id, const LiveParams& live);
-    CommResult sendUnitSettings(std::uint32_t id, const AmpLiveParams& live);
+    CommResult SendUnitSettings(std::uint32_t id, const LiveParams& live);
+    CommResult SendUnitSettings(std::uint32_t id, const AmpLiveParams& live);
 
     /// Reads the settings image into @p live; a short image fills only what it holds.
-    CommResult readUnitSettings(std::uint32_t id, LiveParams& live);
-    CommResult readUnitSettings(std::uint32_t id, AmpLiveParams& live);
+    CommResult ReadUnitSettings(std::uint32_t id, LiveParams& live);
+    CommResult ReadUnitSettings(std::uint32_t id, AmpLiveParams& live);
 
     /// Sends @p program to the location of program number @p number (the family's numbering).
-    CommResult storeProgram(std::uint32_t id, std::uint32_t number, const UnitParams& program);
-    CommResult storeProgram(std::uint32_t id, std::uint32_t number, const AmpParams& program);
+    CommResult StoreProgram(std::uint32_t id, std::uint32_t number, const UnitParams& program);
+    CommResult StoreProgram(std::uint32_t id, std::uint32_t number, const AmpParams& program);
 
     /// Reads the program at the location of program number @p number into @p program.
-    CommResult readProgram(std::uint32_t id, std::uint32_t number, UnitParams& program);
-    CommResult readProgram(std::uint32_t id, std::uint32_t number, AmpParams& program);
+    CommResult ReadProgram(std::uint32_t id, std::uint32_t number, UnitParams& program);
+    CommResult ReadProgram(std::uint32_t id, std::uint32_t number, AmpParams& program);
 
 private:
     enum class Kind { Settings, Program };

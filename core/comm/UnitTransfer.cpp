@@ -21,9 +21,9 @@ std::u16string scannedUnitName(std::uint32_t id) {
     return name;
 }
 
-void setReadTimeout(CommEngine::PortSession& session, int timeoutMs) {
+void SetReadTimeout(CommEngine::PortSession& session, int timeoutMs) {
     if (SerialLine* line = session.line()) {
-        line->setReadTimeout(timeoutMs);
+        line->SetReadTimeout(timeoutMs);
     }
 }
 
@@ -36,7 +36,7 @@ Unit UnitTransfer::makeNewUnit() const {
     return Unit(makeProcessorUnit(m_family, m_factory));
 }
 
-CommResult UnitTransfer::sendUnit(const Unit& unit) {
+CommResult UnitTransfer::SendUnit(const Unit& unit) {
     const TransferPlan& plan = transferPlan(m_family);
     Clock& clock = m_engine.clock();
     const std::uint32_t id = unit.busId();
@@ -49,23 +49,23 @@ CommResult UnitTransfer::sendUnit(const Unit& unit) {
 
     CommEngine::PortSession session(m_engine);
     UnitDumps dumps(session, m_family);
-    setReadTimeout(session, kDownloadReadTimeoutMs);
+    SetReadTimeout(session, kDownloadReadTimeoutMs);
     clock.sleepFor(milliseconds(kTransferTimeoutPauseMs));
     unit.visit([&](const auto& record) {
-        keep(dumps.sendUnitSettings(id, record.live));
+        keep(dumps.SendUnitSettings(id, record.live));
         clock.sleepFor(milliseconds(plan.settingsPauseMs));
         for (std::uint32_t slot = 0; slot < plan.userProgramCount; ++slot) {
             if (record.programs[slot].used == 1) {
-                keep(dumps.storeProgram(id, plan.userProgramNumber(slot), record.programs[slot]));
+                keep(dumps.StoreProgram(id, plan.userProgramNumber(slot), record.programs[slot]));
             }
         }
     });
-    setReadTimeout(session, kPollReadTimeoutMs);
+    SetReadTimeout(session, kPollReadTimeoutMs);
     clock.sleepFor(milliseconds(plan.sendEndPauseMs));
     return first;
 }
 
-ReadUnitResult UnitTransfer::readUnit(std::uint32_t id) {
+ReadUnitResult UnitTransfer::ReadUnit(std::uint32_t id) {
     const TransferPlan& plan = transferPlan(m_family);
     Clock& clock = m_engine.clock();
     Unit unit = makeNewUnit();
@@ -74,7 +74,7 @@ ReadUnitResult UnitTransfer::readUnit(std::uint32_t id) {
     unit.visit([&](auto& record) {
         {
             CommEngine::PortSession session(m_engine);
-            outcome.result = UnitDumps(session, m_family).readUnitSettings(id, record.live);
+            outcome.result = UnitDumps(session, m_family).ReadUnitSettings(id, record.live);
         }
         if (outcome.result != CommResult::Ok) {
             return;
@@ -87,7 +87,7 @@ ReadUnitResult UnitTransfer::readUnit(std::uint32_t id) {
                 for (std::uint32_t i = 0; i < plan.readGroupSize; ++i) {
                     const std::uint32_t slot = group * plan.readGroupSize + i;
                     const CommResult result =
-                        dumps.readProgram(id, plan.userProgramNumber(slot), record.programs[slot]);
+                        dumps.ReadProgram(id, plan.userProgramNumber(slot), record.programs[slot]);
                     if (result == CommResult::UploadRefused) {
                         record.programs[slot].used = 0;
                     } else if (result != CommResult::Ok) {

@@ -31,13 +31,13 @@ public:
     /// identifier. A failure does not stop the loop, but leaves the unit not responding, so the
     /// remaining programs are not sent.
     /// @return the first failure, or Ok when everything went
-    CommResult sendUnit(const Unit& unit);
+    CommResult SendUnit(const Unit& unit);
 
     /// Reads unit @p id into a new unit: its current settings, then all its stored programs. The new unit
     /// starts as the editor constructs one; it keeps the bus identifier it was read from and is named
     /// "Unit%d" (identifier + 1). A location the unit refuses (no program there) leaves that program
     /// marked unused. The first failure ends the read and no unit is given back.
-    ReadUnitResult readUnit(std::uint32_t id);
+    ReadUnitResult ReadUnit(std::uint32_t id);
 
 private:
     Unit makeNewUnit() const;

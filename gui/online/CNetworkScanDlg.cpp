@@ -83,7 +83,7 @@ ScanDirection CNetworkScanDlg::direction() const {
 }
 
 void CNetworkScanDlg::startScan() {
-    if (m_engine.isEngineRunning() || m_scan.start(m_request) != CommResult::Ok) {
+    if (m_engine.IsEngineRunning() || m_scan.start(m_request) != CommResult::Ok) {
         reportPortError();
         return;
     }

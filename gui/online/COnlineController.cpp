@@ -94,25 +94,25 @@ void COnlineController::attach(CMainFrame& frame) {
     hooks.reconnect = [this](CSystemDoc& document) {
         {
             WaitCursor wait;
-            engine().stopEngine();
+            engine().StopEngine();
         }
         goOnLine(document);
     };
     hooks.takeOffLine = [this](CSystemDoc& document) { stopEngineFor(document); };
     hooks.unitRemoved = [this](CSystemDoc& document, int busId) {
-        engine().setConnectionState(static_cast<std::uint32_t>(busId), ConnectionState::NotUsed);
+        engine().SetConnectionState(static_cast<std::uint32_t>(busId), ConnectionState::NotUsed);
         m_notifier.setDocumentHasUnits(!document.system().empty());
     };
     hooks.sendGanging = [this](CSystemDoc& document, std::uint32_t unitKey) {
         sendGanging(document, unitKey);
     };
     hooks.connectionState = [this](int busId) {
-        return static_cast<int>(engine().getConnectionEntry(static_cast<std::uint32_t>(busId)).state);
+        return static_cast<int>(engine().GetConnectionEntry(static_cast<std::uint32_t>(busId)).state);
     };
 }
 
 void COnlineController::goOnLine(CSystemDoc& document) {
-    if (document.isOnLine() && engine().isEngineRunning()) {
+    if (document.isOnLine() && engine().IsEngineRunning()) {
         return;
     }
     runScan(document, ScanDirection::Download);
@@ -163,7 +163,7 @@ ScanOutcome COnlineController::scanForNewSystem(CSystemDoc& document) {
     }
     m_notifier.setDocumentHasUnits(true);
     // Keys 0, 1, 2..., ganging switched off where the routing forbids it, view refresh on.
-    SystemTransfer(engine(), FactoryPrograms::shared()).renumberAfterScan(document.system());
+    SystemTransfer(engine(), FactoryPrograms::shared()).RenumberAfterScan(document.system());
     return ScanOutcome::Done;
 }
 
@@ -171,7 +171,7 @@ bool COnlineController::runScan(CSystemDoc& document, ScanDirection direction) {
     CommEngine& line = engine();
     const CGeneralSettings settings = m_app.settings();
     // A line taken by another system keeps naming that system; the scan below then fails.
-    if (!line.isEngineRunning()) {
+    if (!line.IsEngineRunning()) {
         m_app.setOnLineDocument(&document);
         line.setOnlineDocument(m_notifier.onlineDocumentHooks());
         m_notifier.setDocumentHasUnits(!document.system().empty());
@@ -198,7 +198,7 @@ bool COnlineController::runScan(CSystemDoc& document, ScanDirection direction) {
     dialog.exec();
     if (dialog.found()) {
         CGeneralSettings reached = m_app.settings();
-        reached.baudRate = line.getConnectionBaud();
+        reached.baudRate = line.GetConnectionBaud();
         m_app.setSettings(reached);
     }
     if (!document.isOnLine() && m_app.onLineDocument() == &document) {
@@ -213,7 +213,7 @@ void COnlineController::transferUnits(CSystemDoc& document, ScanDirection direct
     CommEngine& line = engine();
     const Family family = document.family();
     const auto belongs = [&line, family](std::uint32_t id) {
-        return isConnectedFor(line.getConnectionEntry(id), family);
+        return isConnectedFor(line.GetConnectionEntry(id), family);
     };
     auto transfer = std::make_shared<UnitTransfer>(line, family, FactoryPrograms::shared());
     std::vector<TransferStep> steps;
@@ -221,7 +221,7 @@ void COnlineController::transferUnits(CSystemDoc& document, ScanDirection direct
     if (direction == ScanDirection::Download) {
         for (const auto& unit : document.system().units()) {
             if (belongs(unit->busId())) {
-                steps.push_back({unit->busId(), [transfer, copy = *unit] { transfer->sendUnit(copy); }});
+                steps.push_back({unit->busId(), [transfer, copy = *unit] { transfer->SendUnit(copy); }});
             }
         }
     } else {
@@ -230,7 +230,7 @@ void COnlineController::transferUnits(CSystemDoc& document, ScanDirection direct
                 const std::size_t slot = read->size();
                 read->emplace_back();
                 steps.push_back(
-                    {id, [transfer, read, slot, id] { (*read)[slot] = transfer->readUnit(id).unit; }});
+                    {id, [transfer, read, slot, id] { (*read)[slot] = transfer->ReadUnit(id).unit; }});
             }
         }
     }
@@ -249,7 +249,7 @@ void COnlineController::stopEngineFor(CSystemDoc& document) {
     }
     {
         WaitCursor wait;
-        engine().stopEngine();
+        engine().StopEngine();
     }
     engine().clearOnlineDocument();
     if (m_app.onLineDocument() == &document) {
@@ -265,12 +265,12 @@ void COnlineController::sendGanging(CSystemDoc& document, std::uint32_t unitKey)
     }
     const std::uint8_t model = familyLine(document.family()).model;
     if (const ProcessorUnit* processor = unit->processor()) {
-        m_engine->sendParameter(unit->busId(), model, kGangingBlock, kUnitWideIndex, kInputGangingParameter,
+        m_engine->SendParameter(unit->busId(), model, kGangingBlock, kUnitWideIndex, kInputGangingParameter,
                                 static_cast<std::uint16_t>(processor->live.inputGanging()));
-        m_engine->sendParameter(unit->busId(), model, kGangingBlock, kUnitWideIndex, kOutputGangingParameter,
+        m_engine->SendParameter(unit->busId(), model, kGangingBlock, kUnitWideIndex, kOutputGangingParameter,
                                 static_cast<std::uint16_t>(processor->live.outputGanging()));
     } else if (const AmpUnit* amp = unit->amp()) {
-        m_engine->sendParameter(unit->busId(), model, kGangingBlock, kUnitWideIndex, kInputGangingParameter,
+        m_engine->SendParameter(unit->busId(), model, kGangingBlock, kUnitWideIndex, kInputGangingParameter,
                                 static_cast<std::uint16_t>(amp->live.ganging()));
     }
 }

@@ -70,7 +70,7 @@ private slots:
     }
 
     void cleanup() {
-        m_engine->stopEngine();
+        m_engine->StopEngine();
         m_engine.reset();
     }
 
@@ -99,7 +99,7 @@ private slots:
         QVERIFY(dialog.found());
         QCOMPARE(transfer.count(), 1);
         QCOMPARE(transfer.at(0).at(0).toInt(), 2);
-        QVERIFY(m_engine->isEngineRunning());
+        QVERIFY(m_engine->IsEngineRunning());
     }
 
     void documentScanPollsOnlyTheDocumentsUnits() {
@@ -110,10 +110,10 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(okButton(dialog)->isEnabled(), 60000);
         // The Plus family's list names no identifier.
         QCOMPARE(listLines(dialog), QStringList({"Unit Connected", "Unit Not Connected"}));
-        QCOMPARE(m_engine->getConnectionEntry(5).state, ConnectionState::Connected);
-        QCOMPARE(m_engine->getConnectionEntry(5).model, std::uint32_t{kModelProcessor});
-        QCOMPARE(m_engine->getConnectionEntry(1).state, ConnectionState::NotUsed);
-        QCOMPARE(m_engine->getConnectionEntry(9).state, ConnectionState::NotUsed);
+        QCOMPARE(m_engine->GetConnectionEntry(5).state, ConnectionState::Connected);
+        QCOMPARE(m_engine->GetConnectionEntry(5).model, std::uint32_t{kModelProcessor});
+        QCOMPARE(m_engine->GetConnectionEntry(1).state, ConnectionState::NotUsed);
+        QCOMPARE(m_engine->GetConnectionEntry(9).state, ConnectionState::NotUsed);
     }
 
     void absentPortIsReportedAndClosesTheDialog() {
@@ -133,7 +133,7 @@ private slots:
         QCOMPARE(shown.icon, MessageIcon::Stop);
         QVERIFY(!dialog.found());
         QCOMPARE(transfer.count(), 0);
-        QVERIFY(!m_engine->isEngineRunning());
+        QVERIFY(!m_engine->IsEngineRunning());
     }
 
     void secondSystemLeavesTheRunningLineAlone() {
@@ -145,7 +145,7 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(okButton(first)->isEnabled(), 60000);
             first.reject();
         }
-        const ConnectionEntry before = m_engine->getConnectionEntry(2);
+        const ConnectionEntry before = m_engine->GetConnectionEntry(2);
         QCOMPARE(before.state, ConnectionState::Connected);
 
         CNetworkScanDlg second(*m_engine, scanRequest(Family::Tz48, {0}));
@@ -153,9 +153,9 @@ private slots:
         QTRY_VERIFY(!second.isVisible());
         QCOMPARE(Dialogs::shownMessages().back().title, QStringLiteral("Serial Port Access Error"));
         QVERIFY(!second.found());
-        QCOMPARE(m_engine->getConnectionEntry(2).state, ConnectionState::Connected);
-        QCOMPARE(m_engine->getConnectionEntry(0).state, ConnectionState::NotResponding);
-        QVERIFY(m_engine->isEngineRunning());
+        QCOMPARE(m_engine->GetConnectionEntry(2).state, ConnectionState::Connected);
+        QCOMPARE(m_engine->GetConnectionEntry(0).state, ConnectionState::NotResponding);
+        QVERIFY(m_engine->IsEngineRunning());
     }
 
     void transferRunsEveryStepOffTheGuiThreadAndCloses() {

@@ -145,7 +145,7 @@ private slots:
         QVERIFY(test::messageShown(QStringLiteral("An Error Occured Opening The Specified Serial Port.")));
         QVERIFY(!second->isOnLine());
         QVERIFY(m_app->onLineDocument() == document);
-        QCOMPARE(m_app->online()->engine().getConnectionEntry(0).state, ConnectionState::Connected);
+        QCOMPARE(m_app->online()->engine().GetConnectionEntry(0).state, ConnectionState::Connected);
 
         // The adapter is pulled: the units stop answering, the editor keeps running on line.
         simulator.reset();
@@ -155,7 +155,7 @@ private slots:
         m_app->online()->goOffLine(*document);
         QVERIFY(!document->isOnLine());
         QVERIFY(m_app->onLineDocument() == nullptr);
-        QVERIFY(!m_app->online()->engine().isEngineRunning());
+        QVERIFY(!m_app->online()->engine().IsEngineRunning());
         QCOMPARE(frame.onLineStatusText(), QStringLiteral("\nStatus: OFF Line"));
         QCOMPARE(indicatorOf(*document, 0), ConnectionIndicator::Hidden);
     }
@@ -186,7 +186,7 @@ private slots:
         QCOMPARE(document->unitFrames().size(), std::size_t{2});
         QTRY_COMPARE(indicatorOf(*document, 1), ConnectionIndicator::Connected);
         // The speed reached is kept in the settings.
-        QCOMPARE(m_app->settings().baudRate, m_app->online()->engine().getConnectionBaud());
+        QCOMPARE(m_app->settings().baudRate, m_app->online()->engine().GetConnectionBaud());
         QCOMPARE(m_app->settings().baudRate, 2);
         m_app->online()->goOffLine(*document);
     }
@@ -208,7 +208,7 @@ private slots:
         QVERIFY(m_app->documents()->newDocument(Family::Tz48) == nullptr);
         QCOMPARE(choosers, 2);
         QVERIFY(m_app->onLineDocument() == nullptr);
-        QVERIFY(!m_app->online()->engine().isEngineRunning());
+        QVERIFY(!m_app->online()->engine().IsEngineRunning());
     }
 
 private:

@@ -115,7 +115,7 @@ TEST_F(UnitSystemTest, RoutingModesTwoToSevenNeverGetGanging) {
         record.live.outputGanging() = 1;
         scanned.appendScannedUnit(kelo::Unit(std::move(record)));
     }
-    const std::vector<kelo::Unit*> cleared = scanned.renumberAfterScan();
+    const std::vector<kelo::Unit*> cleared = scanned.RenumberAfterScan();
     ASSERT_EQ(cleared.size(), 1u);
     EXPECT_EQ(cleared[0]->key(), 1u);
     EXPECT_EQ(scanned.lastUnitKey(), 1u);

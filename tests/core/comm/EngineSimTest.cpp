@@ -39,20 +39,20 @@ protected:
                   std::optional<Family> simFamily = std::nullopt) {
         m_sim = makeSimulator(simFamily.value_or(family), std::move(ids));
         m_engine.setPortDevice(m_sim->devicePath());
-        m_engine.setAllStates(ConnectionState::NotUsed);
+        m_engine.SetAllStates(ConnectionState::NotUsed);
         for (std::uint8_t id = 0; id < kUnitCount; ++id) {
-            ConnectionEntry entry = m_engine.getConnectionEntry(id);
+            ConnectionEntry entry = m_engine.GetConnectionEntry(id);
             entry.identifier = id;
             entry.model = kModelAny;
-            m_engine.setConnectionEntry(id, entry);
+            m_engine.SetConnectionEntry(id, entry);
         }
         for (std::uint8_t id : scanIds) {
-            m_engine.setConnectionState(id, ConnectionState::ToBePolled);
+            m_engine.SetConnectionState(id, ConnectionState::ToBePolled);
         }
-        m_engine.setConnectionBaud(target);
+        m_engine.SetConnectionBaud(target);
         m_engine.setScanDialog({[this] { ++m_polled; }, [this] { ++m_sweepsDone; }});
         m_engine.setOnlineDocument({[this] { ++m_refreshes; }, [this] { return m_hasUnits.load(); }});
-        ASSERT_EQ(m_engine.startEngine(family), CommResult::Ok);
+        ASSERT_EQ(m_engine.StartEngine(family), CommResult::Ok);
         ASSERT_TRUE(eventually([&] { return m_sweepsDone.load() == 1; }));
     }
 
@@ -78,17 +78,17 @@ class EngineSimFamilyTest : public EngineSimTest, public ::testing::WithParamInt
 TEST_P(EngineSimFamilyTest, GoesOnLineClimbsPollsAndSendsParameters) {
     const Family family = GetParam();
     goOnline(family, {1, 5}, {1, 5, 9}, 6);
-    EXPECT_EQ(m_engine.getConnectionBaud(), 6);
+    EXPECT_EQ(m_engine.GetConnectionBaud(), 6);
     EXPECT_EQ(m_sim->unit(1).speedIndex, 6);
     EXPECT_EQ(m_sim->unit(5).speedIndex, 6);
     EXPECT_EQ(m_polled.load(), 2);
     for (std::uint8_t id : {1, 5}) {
-        const ConnectionEntry entry = m_engine.getConnectionEntry(id);
+        const ConnectionEntry entry = m_engine.GetConnectionEntry(id);
         EXPECT_EQ(entry.state, ConnectionState::Connected);
         EXPECT_EQ(entry.model, familyLine(family).model);
     }
-    EXPECT_EQ(m_engine.getConnectionEntry(9).state, ConnectionState::NotResponding);
-    EXPECT_EQ(m_engine.getConnectionEntry(2).state, ConnectionState::NotUsed);
+    EXPECT_EQ(m_engine.GetConnectionEntry(9).state, ConnectionState::NotResponding);
+    EXPECT_EQ(m_engine.GetConnectionEntry(2).state, ConnectionState::NotUsed);
 
     // The meters move with every poll, and the entry follows the unit.
     ASSERT_TRUE(pollsGoOn(5));
@@ -99,7 +99,7 @@ TEST_P(EngineSimFamilyTest, GoesOnLineClimbsPollsAndSendsParameters) {
         unit.status[3] = 2;
     });
     ASSERT_TRUE(eventually([&] {
-        const auto status = m_engine.getConnectionEntry(5).status;
+        const auto status = m_engine.GetConnectionEntry(5).status;
         return status[0] == 6 && status[3] == 2;
     }));
 
@@ -112,12 +112,12 @@ TEST_P(EngineSimFamilyTest, GoesOnLineClimbsPollsAndSendsParameters) {
     EXPECT_EQ(m_sweepsDone.load(), 1);
 
     const std::uint8_t model = familyLine(family).model;
-    EXPECT_EQ(m_engine.sendParameter(5, model, 0x15, 198, 0x20, 0x1234), CommResult::Ok);
+    EXPECT_EQ(m_engine.SendParameter(5, model, 0x15, 198, 0x20, 0x1234), CommResult::Ok);
     EXPECT_EQ((m_sim->unit(5).parameters.at({0x15, 198, 0x20})), 0x1234);
-    EXPECT_EQ(m_engine.sendParameter(2, model, 0x15, 198, 0x20, 1), CommResult::NotConnected);
-    EXPECT_EQ(m_engine.stopEngine(), CommResult::Ok);
+    EXPECT_EQ(m_engine.SendParameter(2, model, 0x15, 198, 0x20, 1), CommResult::NotConnected);
+    EXPECT_EQ(m_engine.StopEngine(), CommResult::Ok);
     EXPECT_FALSE(m_engine.viewRefresh());
-    EXPECT_EQ(m_engine.sendParameter(5, model, 0x15, 198, 0x20, 2), CommResult::Ok);
+    EXPECT_EQ(m_engine.SendParameter(5, model, 0x15, 198, 0x20, 2), CommResult::Ok);
     EXPECT_EQ((m_sim->unit(5).parameters.at({0x15, 198, 0x20})), 0x1234);
 }
 
@@ -127,35 +127,35 @@ INSTANTIATE_TEST_SUITE_P(Families, EngineSimFamilyTest,
 
 TEST_F(EngineSimTest, StartAndStopRules) {
     m_engine.setPortDevice(m_dir.file("no-such-tty").string());
-    EXPECT_EQ(m_engine.startEngine(Family::Tz48), CommResult::PortNotOpened);
-    EXPECT_FALSE(m_engine.isEngineRunning());
+    EXPECT_EQ(m_engine.StartEngine(Family::Tz48), CommResult::PortNotOpened);
+    EXPECT_FALSE(m_engine.IsEngineRunning());
 
     // Stopping an engine that is not running still clears view refresh and pauses 3 s.
     m_engine.setViewRefresh(true);
-    EXPECT_EQ(m_engine.stopEngine(), CommResult::Ok);
+    EXPECT_EQ(m_engine.StopEngine(), CommResult::Ok);
     EXPECT_FALSE(m_engine.viewRefresh());
     EXPECT_EQ(m_clock.totalSlept(), std::chrono::milliseconds(3000));
 
     goOnline(Family::Tz48, {0}, {0}, 0);
-    EXPECT_EQ(m_engine.startEngine(Family::Tz48), CommResult::AlreadyRunning);
-    EXPECT_TRUE(m_engine.isEngineRunning());
+    EXPECT_EQ(m_engine.StartEngine(Family::Tz48), CommResult::AlreadyRunning);
+    EXPECT_TRUE(m_engine.IsEngineRunning());
     // A target of 0 skips the climb: nothing but status requests went out.
-    EXPECT_EQ(m_engine.getConnectionBaud(), 0);
+    EXPECT_EQ(m_engine.GetConnectionBaud(), 0);
     EXPECT_EQ(m_sim->unit(0).speedIndex, 0);
     for (const auto& frame : m_sim->receivedFrames()) {
         EXPECT_EQ(frame.at(4), toByte(Command::StatusRequest));
     }
-    EXPECT_EQ(m_engine.stopEngine(), CommResult::Ok);
-    EXPECT_FALSE(m_engine.isEngineRunning());
-    EXPECT_EQ(m_engine.startEngine(Family::Tz48), CommResult::Ok);
-    EXPECT_EQ(m_engine.stopEngine(), CommResult::Ok);
+    EXPECT_EQ(m_engine.StopEngine(), CommResult::Ok);
+    EXPECT_FALSE(m_engine.IsEngineRunning());
+    EXPECT_EQ(m_engine.StartEngine(Family::Tz48), CommResult::Ok);
+    EXPECT_EQ(m_engine.StopEngine(), CommResult::Ok);
 }
 
 TEST_F(EngineSimTest, UnitOfAnotherFamilyIsNotConnected) {
     goOnline(Family::Tz48, {3}, {3}, 0, Family::TzAmp);
-    EXPECT_EQ(m_engine.getConnectionEntry(3).state, ConnectionState::NotResponding);
-    EXPECT_EQ(m_engine.sendParameter(3, kModelAmp, 0x11, 0, 0, 1), CommResult::NotConnected);
-    m_engine.stopEngine();
+    EXPECT_EQ(m_engine.GetConnectionEntry(3).state, ConnectionState::NotResponding);
+    EXPECT_EQ(m_engine.SendParameter(3, kModelAmp, 0x11, 0, 0, 1), CommResult::NotConnected);
+    m_engine.StopEngine();
 }
 
 TEST_F(EngineSimTest, UnitDyingMidClimbStopsTheClimb) {
@@ -167,24 +167,24 @@ TEST_F(EngineSimTest, UnitDyingMidClimbStopsTheClimb) {
     // Reuse the fixture with the prepared simulator.
     m_sim = std::move(sim);
     m_engine.setPortDevice(m_sim->devicePath());
-    m_engine.setAllStates(ConnectionState::NotUsed);
+    m_engine.SetAllStates(ConnectionState::NotUsed);
     for (std::uint8_t id : {1, 2}) {
-        m_engine.setConnectionEntry(id, ConnectionEntry{.identifier = id,
+        m_engine.SetConnectionEntry(id, ConnectionEntry{.identifier = id,
                                                         .model = kModelAny,
                                                         .state = ConnectionState::ToBePolled,
                                                         .status = {},
                                                         .errorFlag = 0});
     }
-    m_engine.setConnectionBaud(5);
+    m_engine.SetConnectionBaud(5);
     m_engine.setScanDialog({[] {}, [this] { ++m_sweepsDone; }});
     m_engine.setOnlineDocument({[] {}, [] { return true; }});
-    ASSERT_EQ(m_engine.startEngine(Family::Tz48), CommResult::Ok);
+    ASSERT_EQ(m_engine.StartEngine(Family::Tz48), CommResult::Ok);
     ASSERT_TRUE(eventually([&] { return m_sweepsDone.load() == 1; }));
-    EXPECT_EQ(m_engine.getConnectionBaud(), 1);
+    EXPECT_EQ(m_engine.GetConnectionBaud(), 1);
     EXPECT_EQ(m_sim->unit(1).speedIndex, 1);
-    EXPECT_EQ(m_engine.getConnectionEntry(1).state, ConnectionState::Connected);
-    EXPECT_EQ(m_engine.getConnectionEntry(2).state, ConnectionState::NotResponding);
-    m_engine.stopEngine();
+    EXPECT_EQ(m_engine.GetConnectionEntry(1).state, ConnectionState::Connected);
+    EXPECT_EQ(m_engine.GetConnectionEntry(2).state, ConnectionState::NotResponding);
+    m_engine.StopEngine();
 }
 
 TEST_F(EngineSimTest, SurvivesBusyDropsAndRejectsBadBusyValues) {
@@ -192,14 +192,14 @@ TEST_F(EngineSimTest, SurvivesBusyDropsAndRejectsBadBusyValues) {
     sim::SimFaults busy;
     busy.busyNext = 2;
     m_sim->setFaults(3, busy);
-    EXPECT_EQ(m_engine.sendParameter(3, 0x08, 0x11, 0, 0x08, 40), CommResult::Ok);
+    EXPECT_EQ(m_engine.SendParameter(3, 0x08, 0x11, 0, 0x08, 40), CommResult::Ok);
     EXPECT_EQ((m_sim->unit(3).parameters.at({0x11, 0, 0x08})), 40);
 
     sim::SimFaults drops;
     drops.dropEveryNth = 2;
     m_sim->setFaults(3, drops);
     ASSERT_TRUE(pollsGoOn(3, 8));
-    EXPECT_EQ(m_engine.getConnectionEntry(3).state, ConnectionState::Connected);
+    EXPECT_EQ(m_engine.GetConnectionEntry(3).state, ConnectionState::Connected);
 
     sim::SimFaults badBusy;
     badBusy.busyEveryNth = 1;
@@ -208,11 +208,11 @@ TEST_F(EngineSimTest, SurvivesBusyDropsAndRejectsBadBusyValues) {
         // Holding the port keeps the worker's polls out, so the parameter meets the fault first.
         CommEngine::PortSession session(m_engine);
         m_sim->setFaults(3, badBusy);
-        EXPECT_EQ(m_engine.sendParameter(3, 0x08, 0x11, 0, 0x08, 41), CommResult::NoAcceptedReply);
+        EXPECT_EQ(m_engine.SendParameter(3, 0x08, 0x11, 0, 0x08, 41), CommResult::NoAcceptedReply);
     }
-    EXPECT_EQ(m_engine.getConnectionEntry(3).state, ConnectionState::NotResponding);
-    EXPECT_EQ(m_engine.sendParameter(3, 0x08, 0x11, 0, 0x08, 42), CommResult::NotConnected);
-    m_engine.stopEngine();
+    EXPECT_EQ(m_engine.GetConnectionEntry(3).state, ConnectionState::NotResponding);
+    EXPECT_EQ(m_engine.SendParameter(3, 0x08, 0x11, 0, 0x08, 42), CommResult::NotConnected);
+    m_engine.StopEngine();
 }
 
 TEST_F(EngineSimTest, NoiseAndWrongIdentifierDropTheUnitWithTheirCodes) {
@@ -226,10 +226,10 @@ TEST_F(EngineSimTest, NoiseAndWrongIdentifierDropTheUnitWithTheirCodes) {
     otherId.answerAsId = 6;
     m_sim->setFaults(4, otherId);
     ASSERT_TRUE(eventually([&] {
-        return m_engine.getConnectionEntry(3).state == ConnectionState::NotResponding &&
-               m_engine.getConnectionEntry(4).state == ConnectionState::NotResponding;
+        return m_engine.GetConnectionEntry(3).state == ConnectionState::NotResponding &&
+               m_engine.GetConnectionEntry(4).state == ConnectionState::NotResponding;
     }));
-    m_engine.stopEngine();
+    m_engine.StopEngine();
     EXPECT_EQ(m_log.counters(3).lastErr, 12u);
     EXPECT_EQ(m_log.counters(3).scanErr, 3u);
     EXPECT_EQ(m_log.counters(4).lastErr, 11u);
@@ -243,13 +243,13 @@ TEST_F(EngineSimTest, SwitchedOffUnitIsNotPolledAgainAndIsLoggedOnce) {
     ASSERT_TRUE(pollsGoOn(8));
     m_sim->setPowered(8, false);
     ASSERT_TRUE(
-        eventually([&] { return m_engine.getConnectionEntry(8).state == ConnectionState::NotResponding; }));
+        eventually([&] { return m_engine.GetConnectionEntry(8).state == ConnectionState::NotResponding; }));
     m_sim->setPowered(8, true);
     const std::uint32_t heard = m_sim->unit(8).messagesReceived;
     ASSERT_TRUE(pollsGoOn(0, 6));
     EXPECT_EQ(m_sim->unit(8).messagesReceived, heard);
-    EXPECT_EQ(m_engine.getConnectionEntry(8).errorFlag, 1u);
-    m_engine.stopEngine();
+    EXPECT_EQ(m_engine.GetConnectionEntry(8).errorFlag, 1u);
+    m_engine.StopEngine();
 
     std::ifstream in(m_dir.file("diagnostic.log"));
     std::stringstream text;
@@ -280,18 +280,18 @@ TEST_F(EngineSimTest, PortSessionRunsTransfersUnderTheUnitRules) {
     // An empty program location is refused; for a program read that is no failure.
     const auto target = *programDumpTarget(Family::Tz48P, 5, DumpDirection::FromUnit);
     std::vector<std::uint8_t> image;
-    auto readProgram = [&](MessageExchange& exchange) {
+    auto readProgramBlock = [&](MessageExchange& exchange) {
         return exchange.uploadImage(kModelProcessor, 1, target, 1, image);
     };
-    EXPECT_EQ(session.runOnUnit(1, false, readProgram), CommResult::UploadRefused);
-    EXPECT_EQ(m_engine.getConnectionEntry(1).state, ConnectionState::Connected);
+    EXPECT_EQ(session.runOnUnit(1, false, readProgramBlock), CommResult::UploadRefused);
+    EXPECT_EQ(m_engine.GetConnectionEntry(1).state, ConnectionState::Connected);
 
     // A settings image sent and read back unchanged, through the simulator's memory.
     std::vector<std::uint8_t> settings(276);
     for (std::size_t i = 0; i < settings.size(); ++i) {
         settings[i] = static_cast<std::uint8_t>(i * 7 + 1);
     }
-    session.line()->setReadTimeout(kDownloadReadTimeoutMs);
+    session.line()->SetReadTimeout(kDownloadReadTimeoutMs);
     EXPECT_EQ(session.runOnUnit(1, true,
                                 [&](MessageExchange& exchange) {
                                     return exchange.downloadImage(kModelProcessor, 1,
@@ -300,7 +300,7 @@ TEST_F(EngineSimTest, PortSessionRunsTransfersUnderTheUnitRules) {
                                 }),
               CommResult::Ok);
     EXPECT_EQ(m_sim->unit(1).settingsImage, settings);
-    session.line()->setReadTimeout(kPollReadTimeoutMs);
+    session.line()->SetReadTimeout(kPollReadTimeoutMs);
     EXPECT_EQ(session.runOnUnit(1, true,
                                 [&](MessageExchange& exchange) {
                                     return exchange.uploadImage(kModelProcessor, 1,
@@ -322,7 +322,7 @@ TEST_F(EngineSimTest, PortSessionRunsTransfersUnderTheUnitRules) {
                                 }),
               CommResult::NoAcceptedReply);
     EXPECT_TRUE(image.empty());
-    EXPECT_EQ(m_engine.getConnectionEntry(1).state, ConnectionState::NotResponding);
+    EXPECT_EQ(m_engine.GetConnectionEntry(1).state, ConnectionState::NotResponding);
 }
 
 } // namespace

@@ -166,7 +166,7 @@ TEST_F(ExchangeTest, DownloadResendsABlockTheUnitRejects) {
     DumpBlockData decoded;
     ASSERT_EQ(decodeDumpBlock(frame->data, decoded), CommResult::Ok);
     EXPECT_EQ(decoded.blockNumber, 1);
-    EXPECT_EQ(decoded.packed, pack7in8(raw, 304));
+    EXPECT_EQ(decoded.packed, Pack7in8(raw, 304));
 }
 
 TEST_F(ExchangeTest, BlockNeverAcknowledgedFailsAfterFiveAttempts) {
@@ -180,7 +180,7 @@ TEST_F(ExchangeTest, BlockNeverAcknowledgedFailsAfterFiveAttempts) {
 }
 
 Bytes blockFrame(std::uint8_t model, std::uint8_t id, std::uint8_t number, const Bytes& raw) {
-    return encodeFrame(model, id, Command::DumpBlock, encodeDumpBlock(number, pack7in8(raw, 304)));
+    return encodeFrame(model, id, Command::DumpBlock, encodeDumpBlock(number, Pack7in8(raw, 304)));
 }
 
 TEST_F(ExchangeTest, UploadAcceptsBlocksInOrderAndNaksBadOnes) {

@@ -21,11 +21,11 @@ Bytes parameterFrame(std::uint8_t id, const ParameterSetData& parameter) {
 TEST(ChecksumTest, KnownValues) {
     constexpr std::string_view digits = "123456789";
     const Bytes ascii(digits.begin(), digits.end());
-    EXPECT_EQ(crc16(ascii), 0x31C3);
-    EXPECT_EQ(crc16(Bytes{}), 0);
+    EXPECT_EQ(Crc16(ascii), 0x31C3);
+    EXPECT_EQ(Crc16(Bytes{}), 0);
     const Bytes six{0x2A, 0x02, 0x10, 0x34, 0x24, 0x00};
-    EXPECT_EQ(crc8(six), 0x38);
-    EXPECT_EQ(crc8(Bytes{}), 0);
+    EXPECT_EQ(Crc8(six), 0x38);
+    EXPECT_EQ(Crc8(Bytes{}), 0);
 }
 
 TEST(ParameterSetTest, ExactBytesOfTheReferenceMessage) {
@@ -69,7 +69,7 @@ TEST(ParameterSetTest, ChecksumBitSevenGoesToBitFiveAndEverythingStaysSevenBit) 
         std::array<std::uint8_t, 6> head{};
         std::copy(data.begin(), data.begin() + 6, head.begin());
         head[5] &= 0x1F;
-        const std::uint8_t crc = crc8(head);
+        const std::uint8_t crc = Crc8(head);
         EXPECT_EQ(data[6], crc & 0x7F);
         EXPECT_EQ((data[5] & 0x20) != 0, (crc & 0x80) != 0);
         sawHighCrc = sawHighCrc || (crc & 0x80) != 0;
@@ -105,7 +105,7 @@ TEST(FrameTest, DecodeAcceptsOnlyWholeSevenBitFrames) {
 TEST(Pack7in8Test, SettingsImageLayout) {
     Bytes raw(276);
     std::iota(raw.begin(), raw.end(), std::uint8_t{0x70});
-    const Bytes packed = pack7in8(raw, 320);
+    const Bytes packed = Pack7in8(raw, 320);
     ASSERT_EQ(packed.size(), 320u);
     for (std::uint8_t byte : packed) {
         ASSERT_LT(byte, 0x80);
@@ -118,7 +118,7 @@ TEST(Pack7in8Test, SettingsImageLayout) {
     EXPECT_EQ(packed[7], 0x00);
     EXPECT_EQ(packed[16], 0x7E);
     EXPECT_EQ(packed[23], 0b0011111);
-    const Bytes unpacked = unpack7in8(packed);
+    const Bytes unpacked = Unpack7in8(packed);
     ASSERT_EQ(unpacked.size(), 280u);
     EXPECT_TRUE(std::equal(raw.begin(), raw.end(), unpacked.begin()));
     EXPECT_EQ(unpacked[276], 0);
@@ -134,7 +134,7 @@ TEST(Pack7in8Test, RoundTripOfEveryFamilyBlockSize) {
             for (std::size_t i = 0; i < rawSize; ++i) {
                 raw[i] = static_cast<std::uint8_t>(i * 151 + 7);
             }
-            const Bytes unpacked = unpack7in8(pack7in8(raw, packedSize));
+            const Bytes unpacked = Unpack7in8(Pack7in8(raw, packedSize));
             ASSERT_GE(unpacked.size(), rawSize);
             EXPECT_TRUE(std::equal(raw.begin(), raw.end(), unpacked.begin()));
         }
@@ -142,20 +142,20 @@ TEST(Pack7in8Test, RoundTripOfEveryFamilyBlockSize) {
 }
 
 TEST(Pack7in8Test, ShortOrOddInputsStayInBounds) {
-    EXPECT_EQ(pack7in8(Bytes{0xFF}, 8), (Bytes{0x7F, 0, 0, 0, 0, 0, 0, 0x40}));
-    EXPECT_EQ(pack7in8(Bytes(20, 0xFF), 8).size(), 8u);
-    EXPECT_EQ(pack7in8(Bytes{0xFF}, 3), (Bytes{0x7F, 0, 0}));
-    EXPECT_TRUE(unpack7in8(Bytes{1, 2, 3}).empty());
-    EXPECT_EQ(unpack7in8(Bytes(12, 0)).size(), 7u);
+    EXPECT_EQ(Pack7in8(Bytes{0xFF}, 8), (Bytes{0x7F, 0, 0, 0, 0, 0, 0, 0x40}));
+    EXPECT_EQ(Pack7in8(Bytes(20, 0xFF), 8).size(), 8u);
+    EXPECT_EQ(Pack7in8(Bytes{0xFF}, 3), (Bytes{0x7F, 0, 0}));
+    EXPECT_TRUE(Unpack7in8(Bytes{1, 2, 3}).empty());
+    EXPECT_EQ(Unpack7in8(Bytes(12, 0)).size(), 7u);
 }
 
 TEST(DumpBlockTest, LayoutAndChecksumBytes) {
-    const Bytes packed = pack7in8(Bytes(276, 0xA5), 320);
+    const Bytes packed = Pack7in8(Bytes(276, 0xA5), 320);
     const Bytes data = encodeDumpBlock(1, packed);
     ASSERT_EQ(data.size(), 3 + 320 + 3u);
     EXPECT_EQ(data[0], 1);
     EXPECT_EQ((data[1] << 7) | data[2], 323);
-    const std::uint16_t crc = crc16(packed);
+    const std::uint16_t crc = Crc16(packed);
     EXPECT_EQ(crcFromDumpBytes(data[323], data[324], data[325]), crc);
     EXPECT_EQ(data[325] & ~0x03, 0);
     EXPECT_EQ(encodeFrame(kModelProcessor, 0, Command::DumpBlock, data).size(), 320 + 12u);

@@ -58,13 +58,13 @@ private:
 
 TEST(PosixSerialLineTest, OpenFailsOnMissingOrNonTerminalDevice) {
     PosixSerialLine missing("/nonexistent/ttyS9");
-    EXPECT_EQ(missing.openPort(), CommResult::PortNotOpened);
-    EXPECT_EQ(missing.closePort(), CommResult::PortNotOpened);
+    EXPECT_EQ(missing.OpenPort(), CommResult::PortNotOpened);
+    EXPECT_EQ(missing.ClosePort(), CommResult::PortNotOpened);
 
     test::TempDir dir;
     std::ofstream(dir.file("plain")) << "x";
     PosixSerialLine plain(dir.file("plain").string());
-    EXPECT_EQ(plain.openPort(), CommResult::PortNotOpened);
+    EXPECT_EQ(plain.OpenPort(), CommResult::PortNotOpened);
     EXPECT_FALSE(isPortPresent(dir.file("plain").string()));
     EXPECT_FALSE(isPortPresent("/nonexistent/ttyS9"));
 }
@@ -73,12 +73,12 @@ TEST(PosixSerialLineTest, WritesAndReadsExactCountsOverAPseudoTerminal) {
     PtyMaster far;
     EXPECT_TRUE(isPortPresent(far.slavePath()));
     PosixSerialLine line(far.slavePath());
-    ASSERT_EQ(line.openPort(), CommResult::Ok);
-    line.initPort(0);
+    ASSERT_EQ(line.OpenPort(), CommResult::Ok);
+    line.InitPort(0);
     EXPECT_EQ(line.currentBaud(), 9600u);
 
     const Bytes message{0xF0, 0x2F, 0x08, 0x03, 0x02, 0xF7};
-    ASSERT_EQ(line.writePort(message), CommResult::Ok);
+    ASSERT_EQ(line.WritePort(message), CommResult::Ok);
     EXPECT_EQ(far.read(message.size()), message);
 
     // Raw mode: 0x0D, 0x0A, 0x03 and 0xFF pass through unchanged.
@@ -86,24 +86,24 @@ TEST(PosixSerialLineTest, WritesAndReadsExactCountsOverAPseudoTerminal) {
     far.write(reply);
     Bytes first(2);
     Bytes rest(4);
-    ASSERT_EQ(line.readPort(first), CommResult::Ok);
-    ASSERT_EQ(line.readPort(rest), CommResult::Ok);
+    ASSERT_EQ(line.ReadPort(first), CommResult::Ok);
+    ASSERT_EQ(line.ReadPort(rest), CommResult::Ok);
     EXPECT_EQ(first, (Bytes{0xF0, 0x0D}));
     EXPECT_EQ(rest, (Bytes{0x0A, 0x03, 0xFF, 0x11}));
-    EXPECT_EQ(line.closePort(), CommResult::Ok);
-    EXPECT_EQ(line.closePort(), CommResult::PortNotOpened);
+    EXPECT_EQ(line.ClosePort(), CommResult::Ok);
+    EXPECT_EQ(line.ClosePort(), CommResult::PortNotOpened);
 }
 
 TEST(PosixSerialLineTest, EverySpeedOfTheTableIsSet) {
     PtyMaster far;
     PosixSerialLine line(far.slavePath());
-    ASSERT_EQ(line.openPort(), CommResult::Ok);
-    line.initPort(6);
+    ASSERT_EQ(line.OpenPort(), CommResult::Ok);
+    line.InitPort(6);
     EXPECT_EQ(line.currentBaud(), 115200u);
-    line.initPort(0);
+    line.InitPort(0);
     EXPECT_EQ(line.currentBaud(), 9600u);
     for (int index = 0; index < 7; ++index) {
-        line.setPortBaudRate(index);
+        line.SetPortBaudRate(index);
         EXPECT_EQ(line.currentBaud(), baudRateOf(index)) << index;
     }
 }
@@ -112,31 +112,31 @@ TEST(PosixSerialLineTest, ShortReadTimesOutAndTimeoutChangesPurge) {
     FastClock clock(30);
     PtyMaster far;
     PosixSerialLine line(far.slavePath(), clock);
-    ASSERT_EQ(line.openPort(), CommResult::Ok);
-    line.initPort(0);
+    ASSERT_EQ(line.OpenPort(), CommResult::Ok);
+    line.InitPort(0);
 
     Bytes three(3);
     far.write({0x01, 0x02});
-    EXPECT_EQ(line.readPort(three), CommResult::IoIncomplete);
+    EXPECT_EQ(line.ReadPort(three), CommResult::IoIncomplete);
     Bytes nothing(1);
-    EXPECT_EQ(line.readPort(nothing), CommResult::IoIncomplete);
+    EXPECT_EQ(line.ReadPort(nothing), CommResult::IoIncomplete);
 
     // A speed change keeps bytes waiting; a time-out change discards them.
     far.write({0x05});
-    line.setPortBaudRate(3);
+    line.SetPortBaudRate(3);
     Bytes one(1);
-    ASSERT_EQ(line.readPort(one), CommResult::Ok);
+    ASSERT_EQ(line.ReadPort(one), CommResult::Ok);
     EXPECT_EQ(one[0], 0x05);
 
     far.write({0x06, 0x07});
     ::usleep(20000);
-    line.setReadTimeout(1000);
+    line.SetReadTimeout(1000);
     EXPECT_EQ(line.timeouts().readConstant, 1000);
     EXPECT_EQ(line.timeouts().readInterval, 20);
     EXPECT_EQ(line.timeouts().readMultiplier, 20);
     EXPECT_EQ(line.timeouts().writeMultiplier, 10);
     EXPECT_EQ(line.timeouts().writeConstant, 100);
-    EXPECT_EQ(line.readPort(one), CommResult::IoIncomplete);
+    EXPECT_EQ(line.ReadPort(one), CommResult::IoIncomplete);
 }
 
 TEST(PortDevicesTest, NamesAndSettingsMapping) {

@@ -26,24 +26,24 @@ public:
     bool isOpen() const { return m_open; }
     void setOpenFails(bool fails) { m_openFails = fails; }
 
-    CommResult openPort() override {
+    CommResult OpenPort() override {
         if (m_openFails || m_open) {
             return CommResult::PortNotOpened;
         }
         m_open = true;
         return CommResult::Ok;
     }
-    void initPort(int baudIndex) override {
+    void InitPort(int baudIndex) override {
         m_input.clear();
         m_baud = baudIndex;
         m_readConstant = kPollReadTimeoutMs;
     }
-    void setPortBaudRate(int baudIndex) override { m_baud = baudIndex; }
-    void setReadTimeout(int readConstantMs) override {
+    void SetPortBaudRate(int baudIndex) override { m_baud = baudIndex; }
+    void SetReadTimeout(int readConstantMs) override {
         m_input.clear();
         m_readConstant = readConstantMs;
     }
-    CommResult writePort(std::span<const std::uint8_t> bytes) override {
+    CommResult WritePort(std::span<const std::uint8_t> bytes) override {
         m_writes.emplace_back(bytes.begin(), bytes.end());
         if (!m_answers.empty()) {
             feed(m_answers.front());
@@ -51,7 +51,7 @@ public:
         }
         return CommResult::Ok;
     }
-    CommResult readPort(std::span<std::uint8_t> buffer) override {
+    CommResult ReadPort(std::span<std::uint8_t> buffer) override {
         std::size_t n = 0;
         while (n < buffer.size() && !m_input.empty()) {
             buffer[n++] = m_input.front();
@@ -59,7 +59,7 @@ public:
         }
         return n == buffer.size() ? CommResult::Ok : CommResult::IoIncomplete;
     }
-    CommResult closePort() override {
+    CommResult ClosePort() override {
         if (!m_open) {
             return CommResult::PortNotOpened;
         }

@@ -26,7 +26,7 @@ Bytes answer(std::uint8_t model, std::uint8_t id, Command command, std::uint8_t 
 
 Bytes blockMessage(std::uint8_t model, std::uint8_t id, std::uint8_t number, const Bytes& raw,
                    std::size_t packedLength) {
-    return encodeFrame(model, id, Command::DumpBlock, encodeDumpBlock(number, pack7in8(raw, packedLength)));
+    return encodeFrame(model, id, Command::DumpBlock, encodeDumpBlock(number, Pack7in8(raw, packedLength)));
 }
 
 /// The image carried by a dump block message, checked on the way.
@@ -40,7 +40,7 @@ Bytes imageOf(const Bytes& message, std::uint8_t expectedNumber) {
     DumpBlockData block;
     EXPECT_EQ(decodeDumpBlock(frame->data, block), CommResult::Ok);
     EXPECT_EQ(block.blockNumber, expectedNumber);
-    return unpack7in8(block.packed);
+    return Unpack7in8(block.packed);
 }
 
 TEST_F(SimDumpTest, SettingsUploadSendsOneBlockAndRepeatsItOnRequest) {

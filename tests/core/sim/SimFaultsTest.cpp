@@ -131,7 +131,7 @@ TEST_F(SimFaultsTest, UploadsCanAnnounceMoreBlocksOrAFalseLength) {
     DumpBlockData block;
     ASSERT_EQ(decodeDumpBlock(second->data, block), CommResult::Ok);
     EXPECT_EQ(block.blockNumber, 2);
-    EXPECT_EQ(unpack7in8(block.packed), Bytes(224, 0));
+    EXPECT_EQ(Unpack7in8(block.packed), Bytes(224, 0));
     expectUnanswered({0xF0, 0x2F, 0x09, 0x00, 0x1A, 0x02, 0xF7}, 0);
 
     faults = {};

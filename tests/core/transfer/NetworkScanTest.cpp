@@ -62,7 +62,7 @@ TEST(NetworkScanTest, MissingPortIsReportedAndNothingWaits) {
     NetworkScan& scan = bus.scan();
     EXPECT_EQ(bus.lastScanResult, CommResult::PortNotOpened);
     EXPECT_FALSE(scan.waitUntilDone());
-    EXPECT_FALSE(bus.engine.isEngineRunning());
+    EXPECT_FALSE(bus.engine.IsEngineRunning());
 }
 
 TEST(NetworkScanTest, SystemRequestLooksForItsUnitsWithTheFamilyModel) {

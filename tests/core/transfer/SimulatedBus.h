@@ -19,7 +19,7 @@ struct SimulatedBus {
           factory(std::filesystem::temp_directory_path() / "kelo-no-presets", {}) {
         engine.setPortDevice(sim.devicePath());
     }
-    ~SimulatedBus() { engine.stopEngine(); }
+    ~SimulatedBus() { engine.StopEngine(); }
 
     /// Scans @p ids (all when empty) at @p baudIndex and waits for the first sweep.
     NetworkScan& scan(std::vector<std::uint32_t> ids = {}, int baudIndex = 6, bool sendAfterScan = false) {
@@ -35,7 +35,7 @@ struct SimulatedBus {
         return scanner;
     }
 
-    ConnectionState state(std::uint32_t id) const { return engine.getConnectionEntry(id).state; }
+    ConnectionState state(std::uint32_t id) const { return engine.GetConnectionEntry(id).state; }
 
     sim::Simulator sim;
     FastClock clock;

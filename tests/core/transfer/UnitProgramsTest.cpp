@@ -38,14 +38,14 @@ TEST(UnitProgramsTest, RecallOfAnEmptyOrMissingSlotChangesNothing) {
     record.programs[3].used = 0;
     record.programs[3].routingMode = 6;
     const LiveParams before = record.live;
-    EXPECT_FALSE(recallUserProgram(unit, Family::Tz48, 3));
-    EXPECT_FALSE(recallUserProgram(unit, Family::Tz48, 64));
+    EXPECT_FALSE(RecallUserProgram(unit, Family::Tz48, 3));
+    EXPECT_FALSE(RecallUserProgram(unit, Family::Tz48, 64));
     EXPECT_EQ(record.live, before);
 
     record.programs[3].used = 1;
     record.live.outputMute(0);
     record.live.setOutputMute(1, 1);
-    ASSERT_TRUE(recallUserProgram(unit, Family::Tz48, 3));
+    ASSERT_TRUE(RecallUserProgram(unit, Family::Tz48, 3));
     EXPECT_EQ(record.live.routingMode, 6u);
     EXPECT_EQ(record.live.currentProgram(), 13u);
     EXPECT_EQ(record.live.outputMute(1), 1u); // unit-wide words are not part of a program
@@ -53,16 +53,16 @@ TEST(UnitProgramsTest, RecallOfAnEmptyOrMissingSlotChangesNothing) {
 
 TEST(UnitProgramsTest, FactoryRecallSetsTheFactoryNumberAndRefusesOtherShapes) {
     Unit unit(makeProcessorUnit(Family::Tz48, builtInFactory()));
-    ASSERT_TRUE(recallFactoryProgram(unit, Family::Tz48, 9, builtInFactory()));
+    ASSERT_TRUE(RecallFactoryProgram(unit, Family::Tz48, 9, builtInFactory()));
     EXPECT_EQ(unit.currentProgram(), 9u);
-    EXPECT_FALSE(recallFactoryProgram(unit, Family::Tz48, 10, builtInFactory()));
-    EXPECT_FALSE(recallFactoryProgram(unit, Family::TzAmp, 0, builtInFactory()));
+    EXPECT_FALSE(RecallFactoryProgram(unit, Family::Tz48, 10, builtInFactory()));
+    EXPECT_FALSE(RecallFactoryProgram(unit, Family::TzAmp, 0, builtInFactory()));
 
     Unit amp(makeAmpUnit());
     amp.amp()->live.outputs[0].gain = 1;
-    ASSERT_TRUE(recallFactoryProgram(amp, Family::TzAmp, 0, builtInFactory()));
+    ASSERT_TRUE(RecallFactoryProgram(amp, Family::TzAmp, 0, builtInFactory()));
     EXPECT_EQ(amp.amp()->live.outputs[0].gain, ampFactoryProgram().outputs[0].gain);
-    EXPECT_FALSE(recallFactoryProgram(amp, Family::TzAmp, 1, builtInFactory()));
+    EXPECT_FALSE(RecallFactoryProgram(amp, Family::TzAmp, 1, builtInFactory()));
 }
 
 TEST(UnitProgramsTest, OnlyGangedPlusUnitsRefuseMonoPrograms) {
@@ -70,17 +70,17 @@ TEST(UnitProgramsTest, OnlyGangedPlusUnitsRefuseMonoPrograms) {
     ProcessorUnit& record = *plus.processor();
     record.programs[0].routingMode = 3;
     record.programs[1].routingMode = 1;
-    EXPECT_FALSE(programBreaksGanging(plus, Family::Tz48P, 1, builtInFactory())); // not ganged
+    EXPECT_FALSE(ProgramBreaksGanging(plus, Family::Tz48P, 1, builtInFactory())); // not ganged
 
     record.live.outputGanging() = 1;
-    EXPECT_TRUE(programBreaksGanging(plus, Family::Tz48P, 1, builtInFactory()));
-    EXPECT_FALSE(programBreaksGanging(plus, Family::Tz48P, 2, builtInFactory()));
-    EXPECT_FALSE(programBreaksGanging(plus, Family::Tz48P, 65, builtInFactory()));
+    EXPECT_TRUE(ProgramBreaksGanging(plus, Family::Tz48P, 1, builtInFactory()));
+    EXPECT_FALSE(ProgramBreaksGanging(plus, Family::Tz48P, 2, builtInFactory()));
+    EXPECT_FALSE(ProgramBreaksGanging(plus, Family::Tz48P, 65, builtInFactory()));
 
     Unit tz48(makeProcessorUnit(Family::Tz48, builtInFactory()));
     tz48.processor()->live.inputGanging() = 1;
     tz48.processor()->programs[0].routingMode = 3;
-    EXPECT_FALSE(programBreaksGanging(tz48, Family::Tz48, 1, builtInFactory()));
+    EXPECT_FALSE(ProgramBreaksGanging(tz48, Family::Tz48, 1, builtInFactory()));
 }
 
 } // namespace

@@ -51,7 +51,7 @@ TEST(UnitTransferTest, ReadUnitTakesSettingsAndProgramsAndMarksRefusedLocationsU
     bus.sim.setProgramImage(2, 63, bytesOf(processor_image::encodeProgram(distinctProgram(63))));
     ASSERT_EQ(bus.scan({2}).connectedIds(), std::vector<std::uint32_t>{2});
 
-    ReadUnitResult read = UnitTransfer(bus.engine, Family::Tz48, bus.factory).readUnit(2);
+    ReadUnitResult read = UnitTransfer(bus.engine, Family::Tz48, bus.factory).ReadUnit(2);
     ASSERT_EQ(read.result, CommResult::Ok);
     ASSERT_TRUE(read.unit);
     const ProcessorUnit& unit = *read.unit->processor();
@@ -76,7 +76,7 @@ TEST(UnitTransferTest, UploadsOfNoBlocksSucceedAndChangeNothing) {
     sim::SimFaults faults;
     faults.emptyUploads = true;
     bus.sim.setFaults(3, faults);
-    ReadUnitResult read = UnitTransfer(bus.engine, Family::Tz48, bus.factory).readUnit(3);
+    ReadUnitResult read = UnitTransfer(bus.engine, Family::Tz48, bus.factory).ReadUnit(3);
     ASSERT_EQ(read.result, CommResult::Ok);
     const ProcessorUnit fresh = makeProcessorUnit(Family::Tz48, bus.factory);
     const ProcessorUnit& unit = *read.unit->processor();
@@ -89,7 +89,7 @@ TEST(UnitTransferTest, UnitSilentOnTheSettingsReadYieldsNothingAndStopsBeingPoll
     SimulatedBus bus(Family::Tz48P, {0});
     bus.scan({0});
     bus.sim.setPowered(0, false);
-    ReadUnitResult read = UnitTransfer(bus.engine, Family::Tz48P, bus.factory).readUnit(0);
+    ReadUnitResult read = UnitTransfer(bus.engine, Family::Tz48P, bus.factory).ReadUnit(0);
     EXPECT_NE(read.result, CommResult::Ok);
     EXPECT_FALSE(read.unit);
     EXPECT_EQ(bus.state(0), ConnectionState::NotResponding);
@@ -126,7 +126,7 @@ TEST(UnitTransferTest, SendUnitWritesSettingsAndOnlyTheUsedPrograms) {
     }
     record.programs[9] = distinctProgram(9);
 
-    ASSERT_EQ(UnitTransfer(bus.engine, Family::Tz48P, bus.factory).sendUnit(unit), CommResult::Ok);
+    ASSERT_EQ(UnitTransfer(bus.engine, Family::Tz48P, bus.factory).SendUnit(unit), CommResult::Ok);
     const sim::SimUnit simUnit = bus.sim.unit(1);
     EXPECT_EQ(simUnit.settingsImage, bytesOf(processor_image::encodeSettings(record.live, Family::Tz48P)));
     ASSERT_TRUE(simUnit.programs[9]);
@@ -145,7 +145,7 @@ TEST(UnitTransferTest, UnitWithNoUsedProgramIsSentSettingsOnly) {
     }
     const std::uint64_t before = bus.sim.framesReceived();
     const sim::SimUnit previous = bus.sim.unit(0);
-    ASSERT_EQ(UnitTransfer(bus.engine, Family::Tz48, bus.factory).sendUnit(unit), CommResult::Ok);
+    ASSERT_EQ(UnitTransfer(bus.engine, Family::Tz48, bus.factory).SendUnit(unit), CommResult::Ok);
     const std::uint64_t sent = bus.sim.framesReceived() - before;
     // The dump request and the one block, plus whatever status polls the worker slipped in before.
     EXPECT_GE(sent, 2u);
@@ -161,7 +161,7 @@ TEST(UnitTransferTest, FailedSettingsSendLeavesTheStoredProgramsAlone) {
     bus.sim.setFaults(0, faults);
     Unit unit(makeProcessorUnit(Family::Tz48, bus.factory));
     unit.processor()->programs[0] = distinctProgram(1);
-    EXPECT_NE(UnitTransfer(bus.engine, Family::Tz48, bus.factory).sendUnit(unit), CommResult::Ok);
+    EXPECT_NE(UnitTransfer(bus.engine, Family::Tz48, bus.factory).SendUnit(unit), CommResult::Ok);
     EXPECT_EQ(bus.state(0), ConnectionState::NotResponding);
     bus.sim.setPowered(0, true);
     EXPECT_FALSE(bus.sim.unit(0).programs[0]);
@@ -199,7 +199,7 @@ TEST(UnitTransferTest, RenumberingClearsGangingWhereTheRoutingForbidsIt) {
     UnitSystem system(Family::Tz48P);
     SystemTransfer transfer(bus.engine, bus.factory);
     ASSERT_TRUE(transfer.readConnectedUnits(system).allOk());
-    transfer.renumberAfterScan(system);
+    transfer.RenumberAfterScan(system);
 
     EXPECT_EQ(system.units()[0]->key(), 0u);
     EXPECT_EQ(system.units()[1]->key(), 1u);
