@@ -2,6 +2,10 @@
 
 #include <ostream>
 
+namespace kelo {
+class Clock;
+}
+
 namespace kelo::cli {
 
 /// What every subcommand writes to and reports back: its output streams (redirected to buffers by the
@@ -10,6 +14,8 @@ struct CliContext {
     std::ostream& out;
     std::ostream& err;
     int exitCode = 0;
+    /// Every pause of the commands that talk to units; the real clock when null (tests pass a fast one).
+    Clock* clock = nullptr;
 };
 
 } // namespace kelo::cli

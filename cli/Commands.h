@@ -12,6 +12,10 @@ void registerInfoCommand(CLI::App& app, CliContext& context);
 void registerExportCommand(CLI::App& app, CliContext& context);
 void registerImportCommand(CLI::App& app, CliContext& context);
 void registerResponseCommand(CLI::App& app, CliContext& context);
+void registerScanCommand(CLI::App& app, CliContext& context);
+void registerPullCommand(CLI::App& app, CliContext& context);
+void registerPushCommand(CLI::App& app, CliContext& context);
+void registerRecallCommand(CLI::App& app, CliContext& context);
 
 /// Runs the kelo tool on the given arguments, writing to the context's streams.
 /// @return the process exit code.

@@ -10,6 +10,10 @@ int runKelo(int argc, const char* const* argv, CliContext& context) {
     registerExportCommand(app, context);
     registerImportCommand(app, context);
     registerResponseCommand(app, context);
+    registerScanCommand(app, context);
+    registerPullCommand(app, context);
+    registerPushCommand(app, context);
+    registerRecallCommand(app, context);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {

@@ -15,11 +15,9 @@ ctest --test-dir build --output-on-failure -j "$jobs"
 echo "== communication tests under ThreadSanitizer"
 cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELO_WERROR=ON -DKELO_SANITIZE=thread \
     -DKELO_BUILD_GUI=OFF -DKELO_BUILD_BENCH=OFF >/dev/null
-if cmake --build build-tsan -j "$jobs" --target help | grep -q kelo_comm_tests; then
-    cmake --build build-tsan -j "$jobs" --target kelo_comm_tests
-    TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" \
-        ctest --test-dir build-tsan --output-on-failure -j "$jobs" -L kelo_comm_tests
-fi
+cmake --build build-tsan -j "$jobs" --target kelo_comm_tests
+TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" \
+    ctest --test-dir build-tsan --output-on-failure -j "$jobs" -L kelo_comm_tests
 
 echo "== benchmark smoke run"
 for bench in build/bin/bench_*; do

@@ -35,6 +35,8 @@ struct SimFaults {
     std::chrono::milliseconds replyDelay{0};
     /// Uploads announce and send this many zero-filled blocks after the real image.
     std::uint8_t extraBlocks = 0;
+    /// Uploads announce 0 blocks and send none (a unit with nothing to give).
+    bool emptyUploads = false;
     /// Length field written into the dump blocks the unit sends instead of the true one (14 bits).
     std::optional<std::uint16_t> blockLengthField;
 };

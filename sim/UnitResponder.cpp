@@ -216,6 +216,11 @@ UnitReply UnitResponder::onDumpRequest(SimUnit& unit, const Frame& frame) const 
         answer.bytes = reply(unit, Command::DumpNak, std::span(&refusal, 1));
         return answer;
     }
+    if (unit.faults.emptyUploads) {
+        const std::uint8_t noBlocks = 0;
+        answer.bytes = reply(unit, Command::DumpAck, std::span(&noBlocks, 1));
+        return answer;
+    }
     transfer.direction = SimTransfer::Direction::FromUnit;
     transfer.image = settingsOut ? unit.settingsImage : *unit.programs[*slot];
     transfer.blockCount = static_cast<std::uint8_t>(1 + std::min<int>(unit.faults.extraBlocks, 0x7E));

@@ -1,5 +1,6 @@
 // kelo-sim: simulated units of one family on a pseudo-terminal, until SIGINT or SIGTERM.
 
+#include "DefaultImages.h"
 #include "Simulator.h"
 
 #include <CLI/CLI.hpp>
@@ -119,6 +120,9 @@ int main(int argc, char** argv) {
     try {
         kelo::sim::Simulator simulator(options);
         simulator.setFaults(faults);
+        for (std::uint8_t id : options.ids) {
+            simulator.setSettingsImage(id, kelo::sim::defaultSettingsImage(options.family, id));
+        }
         const std::string& device = simulator.devicePath();
         if (!line.link.empty() && !makeLink(line.link, device)) {
             return 1;

@@ -58,13 +58,6 @@ void PowerAccumulator::multiply(const BiquadSection& section) {
     }
 }
 
-void PowerAccumulator::multiply(const PowerAccumulator& other) {
-    for (std::size_t g = 0; g < kResponsePointCount; ++g) {
-        m_numerator[g] *= other.m_numerator[g];
-        m_denominator[g] *= other.m_denominator[g];
-    }
-}
-
 void PowerAccumulator::writeDb(Curve& curve, double offsetDb) const {
     writePowerDb(curve, m_numerator, m_denominator, offsetDb);
 }

@@ -30,8 +30,6 @@ public:
     void reset();
     /// Adds a section to the cascade; the identity costs nothing.
     void multiply(const BiquadSection& section);
-    /// Adds another cascade.
-    void multiply(const PowerAccumulator& other);
     /// Writes 10 log10 of the cascade's |H|^2 plus offsetDb into curve; a zero magnitude gives -inf.
     void writeDb(Curve& curve, double offsetDb = 0.0) const;
 

@@ -24,12 +24,10 @@ std::string eqGainText(std::int64_t type, std::int64_t gainIndex);
 /// EQ band bandwidth text; "----" for the shelving types, which have no bandwidth.
 std::string eqBandwidthText(std::int64_t type, std::int64_t bandwidthIndex);
 
-/// Text shown in place of every field of a band that a "Link-Riley 48dB" crossover has taken over.
-inline constexpr const char* kNotAvailableText = "-Not Av.-";
-
 /// Whether band `band` (0-based) of a channel with `bandCount` bands is taken over by its crossover:
 /// a "Link-Riley 48dB" filter (type 10) uses the last two bands, and when both filters are of that
-/// type, the two bands before them as well. Only 5-band and 10-band channels have such bands.
+/// type, the two bands before them as well. Only 5-band and 10-band channels have such bands. Lists and
+/// reports show such a band as "-Not Av.-".
 bool isBandBorrowed(int band, int bandCount, std::int64_t lowPassType, std::int64_t highPassType);
 
 } // namespace kelo

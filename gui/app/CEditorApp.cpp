@@ -4,6 +4,7 @@
 #include "app/CSplashWindow.h"
 #include "app/EditorArtwork.h"
 #include "app/QSettingsStore.h"
+#include "comm/PortDevices.h"
 #include "dialogs/Dialogs.h"
 #include "doc/CDocManager.h"
 #include "frame/CMainFrame.h"
@@ -14,17 +15,18 @@
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QPageSetupDialog>
+#include <QPrinter>
 
 namespace kelo::gui {
 
 namespace {
 CEditorApp* g_instance = nullptr;
-const QString kDiagnosticLogName = QStringLiteral("diagnostic.log");
 } // namespace
 
 CEditorApp::CEditorApp(std::unique_ptr<SettingsStore> store, QObject* parent)
     : QObject(parent), m_store(store ? std::move(store) : std::make_unique<QSettingsStore>()),
-      m_portProbe([](int) { return true; }) {
+      m_portProbe([this](int port) { return isPortPresent(portDevicePath(port, *m_store)); }) {
     g_instance = this;
 }
 
@@ -32,6 +34,7 @@ CEditorApp::~CEditorApp() {
     if (qApp != nullptr) {
         qApp->removeEventFilter(this);
     }
+    delete m_splash;
     m_documents.reset();
     m_frame.reset();
     if (g_instance == this) {
@@ -54,6 +57,9 @@ bool CEditorApp::InitInstance(const StartOptions& options) {
             &CDocManager::onFileNew);
     connect(m_frame->action(action_names::kFileOpen), &QAction::triggered, this, &CEditorApp::onFileOpen);
     connect(m_frame->action(action_names::kAbout), &QAction::triggered, this, &CEditorApp::onAppAbout);
+    connect(m_frame->action(action_names::kHelpTopics), &QAction::triggered, this, &CEditorApp::onHelpTopics);
+    connect(m_frame->action(action_names::kPrintSetup), &QAction::triggered, this,
+            &CEditorApp::onFilePrintSetup);
     connect(m_frame.get(), &CMainFrame::recentFileRequested, this, &CEditorApp::OpenDocumentFile);
     connect(m_documents.get(), &CDocManager::documentSaved, this, &CEditorApp::addRecentFile);
     m_frame->setCloseGuard([this] { return m_documents->closeAllDocuments(); });
@@ -83,11 +89,7 @@ bool CEditorApp::InitInstance(const StartOptions& options) {
     m_frame->show();
     m_frame->update();
 
-    if (QFileInfo::exists(kDiagnosticLogName)) {
-        m_diagnostic = true;
-        QFile log(kDiagnosticLogName);
-        log.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    }
+    m_log.activateIfPresent();
     return true;
 }
 
@@ -143,6 +145,27 @@ void CEditorApp::onFileOpen() {
 void CEditorApp::onAppAbout() {
     CAboutDlg about(m_frame.get());
     about.exec();
+}
+
+void CEditorApp::onHelpTopics() {
+    const QString text =
+        tr("File New creates a system: choose the family, then \"New Unit\" to add a unit by "
+           "hand or \"Network Scan\" to read the units on the serial line.\n\n"
+           "Actions > New Unit adds a unit, Actions > Modify Unit changes the active unit's "
+           "name, identifier and ganging. Closing a unit window deletes its unit.\n\n"
+           "Actions > On Line connects the active system to its units; Off Line disconnects "
+           "it. The status bar turns red while a system is on line.\n\n"
+           "Files are opened by their content, whatever their name; a file of a family "
+           "replaces the system of that family that was opened first.");
+    Dialogs::inform(m_frame.get(), text, MessageIcon::Information, tr("Kelo Editor Help"));
+}
+
+void CEditorApp::onFilePrintSetup() {
+    if (!m_printer) {
+        m_printer = std::make_unique<QPrinter>();
+    }
+    QPageSetupDialog setup(m_printer.get(), m_frame.get());
+    setup.exec();
 }
 
 void CEditorApp::hideSplash() {

@@ -2,11 +2,14 @@
 
 #include "app/CGeneralSettings.h"
 #include "app/CRecentFileList.h"
+#include "comm/DiagnosticLog.h"
 
 #include <QObject>
 #include <QString>
 
 #include <memory>
+
+class QPrinter;
 
 namespace kelo::gui {
 
@@ -53,7 +56,9 @@ public:
     void setPortProbe(PortProbe probe) { m_portProbe = std::move(probe); }
 
     /// True when "diagnostic.log" existed in the working folder at start: the line is logged.
-    bool diagnosticFlag() const { return m_diagnostic; }
+    bool diagnosticFlag() const { return m_log.isActive(); }
+    /// The communication log for the engine; null unless diagnosticFlag().
+    DiagnosticLog* diagnosticLog() { return m_log.isActive() ? &m_log : nullptr; }
 
     /// The system that owns the serial line, or null.
     CSystemDoc* onLineDocument() const { return m_onLineDocument; }
@@ -72,6 +77,8 @@ public:
 public slots:
     void onFileOpen();
     void onAppAbout();
+    void onHelpTopics();
+    void onFilePrintSetup();
 
 private:
     void hideSplash();
@@ -85,7 +92,8 @@ private:
     std::unique_ptr<CDocManager> m_documents;
     CSplashWindow* m_splash = nullptr;
     CSystemDoc* m_onLineDocument = nullptr;
-    bool m_diagnostic = false;
+    DiagnosticLog m_log;
+    std::unique_ptr<QPrinter> m_printer;
 };
 
 } // namespace kelo::gui

@@ -52,6 +52,7 @@ void CSystemDoc::setPath(const QString& path) {
 void CSystemDoc::setOnLine(bool onLine) {
     m_onLine = onLine;
     emit onLineChanged(onLine);
+    refreshConnectionIndicators();
 }
 
 QWidget* CSystemDoc::dialogParent() const {
@@ -115,7 +116,12 @@ std::optional<UnitEditResult> CSystemDoc::runUnitDialog(bool modify, std::uint32
         if (dialog.exec() != QDialog::Accepted) {
             return std::nullopt;
         }
+        const int shownId = values.shownId;
         values = dialog.values();
+        if (family() == Family::Tz48P) {
+            // The Plus family never shows the identifier, so the dialog must not change it.
+            values.shownId = shownId;
+        }
         const UnitEditResult result = modify ? m_system.modifyUnit(unitKey, values)
                                              : m_system.addNewUnit(values, FactoryPrograms::shared());
         if (result.ok()) {

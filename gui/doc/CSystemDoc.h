@@ -79,7 +79,7 @@ public:
     void setModified(bool modified) { m_modified = modified; }
 
     bool isOnLine() const { return m_onLine; }
-    /// Sets the on-line flag; the main frame's status pane follows.
+    /// Sets the on-line flag; the main frame's status pane and the connection indicators follow.
     void setOnLine(bool onLine);
 
     /// The new-system step: the chooser, then New Unit or Network Scan.

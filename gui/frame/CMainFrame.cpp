@@ -9,7 +9,9 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
@@ -40,6 +42,9 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
         setGeometry(screen->availableGeometry());
     }
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this] {
+        if (CUnitChildFrame* unitFrame = activeUnitFrame()) {
+            unitFrame->refreshCaption();
+        }
         if (CSystemDoc* document = activeDocument()) {
             connectDocument(document);
             SetOnLineStatus(document->isOnLine());
@@ -149,6 +154,7 @@ void CMainFrame::createMenus() {
     window->addAction(action(kCascade));
     window->addAction(action(kTile));
     window->addAction(action(kArrangeIcons));
+    connect(window, &QMenu::aboutToShow, this, [this, window] { fillWindowMenu(window); });
     m_documentMenus = {actions, window};
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
@@ -211,6 +217,31 @@ void CMainFrame::createStatusBar() {
     connect(viewStatusBar, &QAction::toggled, bar, &QStatusBar::setVisible);
 }
 
+void CMainFrame::fillWindowMenu(QMenu* menu) {
+    for (QAction* entry : m_windowEntries) {
+        menu->removeAction(entry);
+        entry->deleteLater();
+    }
+    m_windowEntries.clear();
+    const QList<QMdiSubWindow*> windows = m_mdiArea->subWindowList(QMdiArea::CreationOrder);
+    if (windows.isEmpty()) {
+        return;
+    }
+    m_windowEntries.push_back(menu->addSeparator());
+    for (int i = 0; i < windows.size(); ++i) {
+        QMdiSubWindow* window = windows.at(i);
+        QAction* entry = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(window->windowTitle()));
+        entry->setCheckable(true);
+        entry->setChecked(window == m_mdiArea->activeSubWindow());
+        connect(entry, &QAction::triggered, m_mdiArea, [this, target = QPointer<QMdiSubWindow>(window)] {
+            if (target) {
+                m_mdiArea->setActiveSubWindow(target);
+            }
+        });
+        m_windowEntries.push_back(entry);
+    }
+}
+
 QAction* CMainFrame::action(const char* objectName) const {
     return findChild<QAction*>(QString::fromLatin1(objectName), Qt::FindDirectChildrenOnly);
 }
@@ -263,6 +294,11 @@ void CMainFrame::setRecentFiles(const QStringList& paths) {
     m_recentSeparator->setVisible(!m_recentFiles.isEmpty());
 }
 
+void CMainFrame::setPrintingAvailable(bool available) {
+    m_printingAvailable = available;
+    updateCommandStates();
+}
+
 void CMainFrame::setAboutText(const QString& text) {
     action(action_names::kAbout)->setText(text);
 }
@@ -277,8 +313,11 @@ void CMainFrame::updateCommandStates() {
     for (QAction* item : m_documentFileActions) {
         item->setVisible(hasDocument);
     }
-    for (const char* name : {kFileSave, kNewUnit, kModifyUnit, kPrint, kPrintPreview, kOptions}) {
+    for (const char* name : {kFileSave, kNewUnit, kModifyUnit, kOptions}) {
         action(name)->setEnabled(hasDocument);
+    }
+    for (const char* name : {kPrint, kPrintPreview}) {
+        action(name)->setEnabled(hasDocument && m_printingAvailable);
     }
     const bool onLine = hasDocument && document->isOnLine();
     action(kNewUnit)->setVisible(!hasDocument || document->canAddUnitsByHand());

@@ -83,6 +83,9 @@ public:
     /// Decides whether the main window may close. Set by the application; without it, it always may.
     void setCloseGuard(std::function<bool()> guard) { m_closeGuard = std::move(guard); }
 
+    /// Enables Print and Print Preview (with a document) once a report is connected to them.
+    void setPrintingAvailable(bool available);
+
     /// The Help item reads differently for the Plus family.
     void setAboutText(const QString& text);
 
@@ -104,6 +107,8 @@ private:
     void createToolBar();
     void createStatusBar();
     void connectDocument(CSystemDoc* document);
+    /// Lists the unit windows at the end of the Window menu.
+    void fillWindowMenu(QMenu* menu);
 
     QMdiArea* m_mdiArea = nullptr;
     QToolBar* m_toolBar = nullptr;
@@ -111,10 +116,12 @@ private:
     std::vector<QMenu*> m_documentMenus;
     std::vector<QAction*> m_documentFileActions;
     std::vector<QAction*> m_recentActions;
+    std::vector<QAction*> m_windowEntries;
     QAction* m_recentSeparator = nullptr;
     QStringList m_recentFiles;
     QString m_onLineText;
     bool m_onLineShown = false;
+    bool m_printingAvailable = false;
     std::function<bool()> m_closeGuard;
 };
 

@@ -9,6 +9,7 @@
 #include "frame/CMainFrame.h"
 #include "frame/CUnitChildFrame.h"
 #include "units/presets/FactoryPrograms.h"
+#include "view/CT48View.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -242,6 +243,52 @@ private slots:
         QVERIFY(docs().empty());
     }
 
+    void failedSaveKeepsTheSystemOpen() {
+        m_app->OpenSystemFile(writeSystem(m_dir.filePath("keep.kle"), Family::Tz48, {1}));
+        CSystemDoc* document = docs().front();
+        Dialogs::pushMessageAnswer(QMessageBox::Yes);
+        Dialogs::pushFileAnswer(m_dir.filePath("no-such-folder/keep.kle"));
+        document->setPath(QString());
+        m_app->mainFrame()->action(action_names::kFileClose)->trigger();
+        QVERIFY(test::lastMessage().startsWith(QStringLiteral("Cannot write file")));
+        QCOMPARE(docs().size(), std::size_t{1});
+        QVERIFY(!QFile::exists(m_dir.filePath("no-such-folder/keep.kle")));
+    }
+
+    void closingAnOnLineSystemTakesItOffLine() {
+        int stopped = 0;
+        CSystemDoc::lineHooks().takeOffLine = [&](CSystemDoc&) { ++stopped; };
+        m_app->OpenSystemFile(writeSystem(m_dir.filePath("on.kle"), Family::TzAmp, {1}));
+        CSystemDoc* document = docs().front();
+        m_app->setOnLineDocument(document);
+        document->setOnLine(true);
+        Dialogs::pushMessageAnswer(QMessageBox::No);
+        m_app->mainFrame()->action(action_names::kFileClose)->trigger();
+        QCOMPARE(stopped, 1);
+        QVERIFY(m_app->onLineDocument() == nullptr);
+        QCOMPARE(m_app->mainFrame()->onLineStatusText(), QStringLiteral("\nStatus: OFF Line"));
+        CSystemDoc::lineHooks() = LineHooks{};
+    }
+
+    void amplifierGangingIsOneBox() {
+        test::onNextModal([](QDialog& chooser) {
+            chooser.findChild<QPushButton*>(QStringLiteral("newUnitButton"))->click();
+            test::onNextModal([](QDialog& unit) {
+                QVERIFY(unit.findChild<QCheckBox*>(QStringLiteral("outputGangingCheckBox")) == nullptr);
+                QCOMPARE(unit.findChild<QLineEdit*>(QStringLiteral("nameEdit"))->maxLength(), 40);
+                unit.findChild<QCheckBox*>(QStringLiteral("gangingCheckBox"))->setChecked(true);
+                fillUnitDialog(unit, QStringLiteral("Amp"), 7);
+            });
+        });
+        CSystemDoc* document = m_app->documents()->newDocument(Family::TzAmp);
+        QVERIFY(document != nullptr);
+        const AmpUnit* amp = document->system().units().front()->amp();
+        QVERIFY(amp != nullptr);
+        QCOMPARE(amp->live.ganging(), 1u);
+        QCOMPARE(amp->live.busId(), 6u);
+        QVERIFY(document->unitFrames().front()->windowTitle().startsWith(QStringLiteral("Amp < ID:7 >")));
+    }
+
     void exitAsksAboutEverySystem() {
         m_app->OpenSystemFile(writeSystem(m_dir.filePath("x.kle"), Family::Tz48, {1}));
         m_app->OpenSystemFile(writeSystem(m_dir.filePath("y.kle"), Family::TzAmp, {1}));
@@ -271,6 +318,20 @@ private slots:
         QVERIFY(!m_app->mainFrame()->action(action_names::kNewUnit)->isVisible());
     }
 
+    void plusModifyKeepsTheHiddenIdentifier() {
+        m_app->OpenSystemFile(writeSystem(m_dir.filePath("plus5.kle"), Family::Tz48P, {5}));
+        CSystemDoc* document = docs().front();
+        test::onNextModal([](QDialog& dialog) {
+            dialog.findChild<QLineEdit*>(QStringLiteral("nameEdit"))->setText(QStringLiteral("Fill"));
+            dialog.findChild<QSpinBox*>(QStringLiteral("idSpinBox"))->setValue(1);
+            accept(dialog);
+        });
+        document->ModifyUnit(document->unitFrames().front()->unitKey());
+        QCOMPARE(document->system().units().front()->busId(), 4u);
+        QCOMPARE(QString::fromStdU16String(document->system().units().front()->name()),
+                 QStringLiteral("Fill"));
+    }
+
     void cancelledChooserCreatesNothing() {
         test::onNextModal([](QDialog& chooser) { chooser.reject(); });
         QVERIFY(m_app->documents()->newDocument(Family::TzAmp) == nullptr);
@@ -291,6 +352,34 @@ private slots:
         QVERIFY(test::lastMessage().contains(QStringLiteral("gone.kle")));
         QVERIFY(!m_app->recentFiles().paths().contains(QFileInfo(path).absoluteFilePath()));
         QCOMPARE(docs().size(), std::size_t{1});
+    }
+
+    void onLineStateReachesStatusCommandsAndIndicators() {
+        CSystemDoc::lineHooks().connectionState = [](int busId) { return busId == 0 ? 2 : 3; };
+        m_app->OpenSystemFile(writeSystem(m_dir.filePath("line.kle"), Family::Tz48, {1, 2}));
+        CSystemDoc* document = docs().front();
+        CMainFrame* frame = m_app->mainFrame();
+        const auto indicator = [&](std::size_t i) {
+            return document->unitFrames()[i]->view()->connectionIndicator();
+        };
+        QCOMPARE(indicator(0), ConnectionIndicator::Hidden);
+        QVERIFY(frame->action(action_names::kOnLine)->isEnabled());
+        QVERIFY(!frame->action(action_names::kOffLine)->isEnabled());
+
+        document->setOnLine(true);
+        QCOMPARE(frame->onLineStatusText(), QStringLiteral("\nStatus: ON Line"));
+        QVERIFY(!frame->action(action_names::kOnLine)->isEnabled());
+        QVERIFY(frame->action(action_names::kOffLine)->isEnabled());
+        QVERIFY(frame->action(action_names::kOnOffLine)->isChecked());
+        QCOMPARE(indicator(0), ConnectionIndicator::Connected);
+        QCOMPARE(indicator(1), ConnectionIndicator::NotResponding);
+
+        document->setOnLine(false);
+        QCOMPARE(frame->onLineStatusText(), QStringLiteral("\nStatus: OFF Line"));
+        QVERIFY(!frame->action(action_names::kOnOffLine)->isChecked());
+        QCOMPARE(indicator(0), ConnectionIndicator::Hidden);
+        QCOMPARE(indicator(1), ConnectionIndicator::Hidden);
+        CSystemDoc::lineHooks() = LineHooks{};
     }
 
     void autoLoadOpensTheMostRecentFile() {

@@ -1,11 +1,13 @@
 #include "GuiTestSupport.h"
 
 #include "app/CEditorApp.h"
+#include "app/CRecentFileList.h"
 #include "app/EditorInfo.h"
 #include "app/QSettingsStore.h"
 #include "dialogs/Dialogs.h"
 
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace kelo::gui;
@@ -78,6 +80,39 @@ private slots:
         QVERIFY(app.InitInstance(StartOptions{{}, false}));
         QCOMPARE(app.ExitInstance(), 1);
         QCOMPARE(test::lastMessage(), QStringLiteral("Cannot write general settings to registry!"));
+    }
+
+    void recentFilesKeepEightDistinctEntries() {
+        QTemporaryDir dir;
+        CRecentFileList list;
+        for (int i = 0; i < 10; ++i) {
+            list.add(dir.filePath(QStringLiteral("s%1.kle").arg(i)));
+        }
+        list.add(dir.filePath(QStringLiteral("s5.kle")));
+        QCOMPARE(list.paths().size(), 8);
+        QCOMPARE(list.paths().front(), dir.filePath(QStringLiteral("s5.kle")));
+        QCOMPARE(list.paths().count(dir.filePath(QStringLiteral("s5.kle"))), 1);
+        QVERIFY(list.save());
+
+        CRecentFileList again;
+        again.load();
+        QCOMPARE(again.paths(), list.paths());
+    }
+
+    void settingsStoreRefusesWhatIsNotANumber() {
+        QTemporaryDir dir;
+        const QString ini = dir.filePath(QStringLiteral("settings.ini"));
+        {
+            QSettings raw(ini, QSettings::IniFormat);
+            raw.setValue("Options/Port", "two");
+            raw.setValue("Options/BaudRate", " 3 ");
+        }
+        QSettingsStore store(ini);
+        QVERIFY(!store.readInt("Port").has_value());
+        QCOMPARE(store.readInt("BaudRate").value_or(-1), 3);
+        QVERIFY(!store.readInt("Lock").has_value());
+        QVERIFY(store.writeString("LockPassword", "pw"));
+        QCOMPARE(store.readString("LockPassword").value_or(""), std::string("pw"));
     }
 
     void splashGoesAtTheFirstKeyPress() {

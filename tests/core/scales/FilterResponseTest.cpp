@@ -1,4 +1,5 @@
 #include "scales/FilterResponse.h"
+#include "scales/FrequencyScale.h"
 #include "scales/ResponseGrid.h"
 
 #include <gtest/gtest.h>
@@ -38,6 +39,9 @@ TEST(ResponseFrequencyGrid, EndsAndScaleAlignment) {
     EXPECT_DOUBLE_EQ(grid[132], 1000.0);
     EXPECT_NEAR(grid[212], 16000.0, 0.0011);
     EXPECT_NEAR(grid[219], 20392.971, 0.0011);
+    for (int i = 0; i <= 200; ++i) {
+        EXPECT_NEAR(grid[kGridOffsetOfFrequencyScale + i], FrequencyScale.value(i), 0.0011) << i;
+    }
 }
 
 TEST(ComputeBand, PeakingReachesItsGainAtTheCentre) {

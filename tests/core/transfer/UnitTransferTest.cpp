@@ -69,6 +69,22 @@ TEST(UnitTransferTest, ReadUnitTakesSettingsAndProgramsAndMarksRefusedLocationsU
     EXPECT_GE(bus.clock.totalSlept().count(), 400);
 }
 
+TEST(UnitTransferTest, UploadsOfNoBlocksSucceedAndChangeNothing) {
+    SimulatedBus bus(Family::Tz48, {3});
+    bus.sim.setProgramImage(3, 7, bytesOf(processor_image::encodeProgram(distinctProgram(7))));
+    bus.scan({3});
+    sim::SimFaults faults;
+    faults.emptyUploads = true;
+    bus.sim.setFaults(3, faults);
+    ReadUnitResult read = UnitTransfer(bus.engine, Family::Tz48, bus.factory).readUnit(3);
+    ASSERT_EQ(read.result, CommResult::Ok);
+    const ProcessorUnit fresh = makeProcessorUnit(Family::Tz48, bus.factory);
+    const ProcessorUnit& unit = *read.unit->processor();
+    EXPECT_EQ(unit.live.program(), fresh.live.program());
+    EXPECT_EQ(unit.programs[7], fresh.programs[7]);
+    EXPECT_EQ(bus.state(3), ConnectionState::Connected);
+}
+
 TEST(UnitTransferTest, UnitSilentOnTheSettingsReadYieldsNothingAndStopsBeingPolled) {
     SimulatedBus bus(Family::Tz48P, {0});
     bus.scan({0});

@@ -1,0 +1,218 @@
+#include "Commands.h"
+
+#include "DefaultImages.h"
+#include "Simulator.h"
+#include "TempDir.h"
+#include "app/SystemFile.h"
+#include "comm/AmpImage.h"
+#include "comm/Clock.h"
+#include "comm/ProcessorImage.h"
+#include "units/presets/FactoryPrograms.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <thread>
+
+namespace kelo {
+namespace {
+
+struct KeloRun {
+    int exitCode;
+    std::string out;
+    std::string err;
+};
+
+KeloRun kelo(std::vector<std::string> args) {
+    FastClock clock(10);
+    std::ostringstream out;
+    std::ostringstream err;
+    cli::CliContext context{out, err};
+    context.clock = &clock;
+    args.insert(args.begin(), "kelo");
+    std::vector<const char*> argv;
+    for (const std::string& arg : args) {
+        argv.push_back(arg.c_str());
+    }
+    const int code = cli::runKelo(static_cast<int>(argv.size()), argv.data(), context);
+    return {code, out.str(), err.str()};
+}
+
+// A command's line closes when it ends; the simulated units then fall back to 9600 bit/s, as every
+// connection starts there. Waits (bounded) until the simulator has noticed.
+void waitForLineReset(const sim::Simulator& sim, std::uint8_t id) {
+    for (int i = 0; i < 500 && sim.unit(id).speedIndex != 0; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
+std::vector<std::uint8_t> bytesOf(std::span<const std::uint8_t> image) {
+    return {image.begin(), image.end()};
+}
+
+sim::SimOptions options(Family family, std::vector<std::uint8_t> ids) {
+    sim::SimOptions result;
+    result.family = family;
+    result.ids = std::move(ids);
+    return result;
+}
+
+// Gives a simulated unit settings and a few programs that differ from a new unit's.
+void fillUnit(sim::Simulator& sim, std::uint8_t id, std::uint32_t seed) {
+    const Family family = sim.family();
+    if (family == Family::TzAmp) {
+        AmpLiveParams live = makeAmpUnit().live;
+        live.outputs[0].gain = 40 + seed;
+        live.temperature() = 30;
+        live.busId() = id;
+        sim.setSettingsImage(id, bytesOf(amp_image::encodeSettings(live)));
+        for (std::size_t slot : {std::size_t{0}, std::size_t{17}, std::size_t{31}}) {
+            AmpParams program = ampFactoryProgram();
+            program.comp[1].word(5) = static_cast<std::uint32_t>(slot + seed);
+            sim.setProgramImage(id, slot, bytesOf(amp_image::encodeProgram(program)));
+        }
+        return;
+    }
+    LiveParams live = makeProcessorUnit(family).live;
+    live.outputs[2].gain = 50 + seed;
+    live.routingMode = 6;
+    live.outputGanging() = 1;
+    sim.setSettingsImage(id, bytesOf(processor_image::encodeSettings(live, family)));
+    for (std::size_t slot : {std::size_t{0}, std::size_t{40}, std::size_t{63}}) {
+        UnitParams program = live.program();
+        program.sumDelayMm = static_cast<std::uint32_t>(slot * 100 + seed);
+        program.routingMode = static_cast<std::uint32_t>(slot % 2);
+        program.used = 1;
+        sim.setProgramImage(id, slot, bytesOf(processor_image::encodeProgram(program)));
+    }
+}
+
+TEST(TransferCommandsTest, ScanPrintsTheResultListAndTheExitCodeTellsWhatAnswered) {
+    sim::Simulator sim(options(Family::Tz48, {3}));
+    const KeloRun found = kelo({"scan", "--port", sim.devicePath(), "--family", "tz48"});
+    EXPECT_EQ(found.exitCode, 0) << found.err;
+    EXPECT_NE(found.out.find("ID 4: Unit Connected\n"), std::string::npos);
+    EXPECT_NE(found.out.find("ID 32: Unit Not Connected\n"), std::string::npos);
+    EXPECT_NE(found.err.find("BaudRate 6"), std::string::npos);
+    waitForLineReset(sim, 3);
+
+    const KeloRun none =
+        kelo({"scan", "--port", sim.devicePath(), "--family", "tz48", "--ids", "1,2", "--baud", "0"});
+    EXPECT_EQ(none.exitCode, 2);
+    EXPECT_EQ(none.out, "ID 1: Unit Not Connected\nID 2: Unit Not Connected\n");
+    EXPECT_EQ(none.err, "No Responce From Any Unit.\n");
+
+    const KeloRun noPort = kelo({"scan", "--port", "/nonexistent/tty", "--family", "amp"});
+    EXPECT_EQ(noPort.exitCode, 1);
+    EXPECT_EQ(noPort.err, "An Error Occured Opening The Specified Serial Port.\n");
+}
+
+class PullPushTest : public ::testing::TestWithParam<Family> {};
+
+TEST_P(PullPushTest, PullThenPushThenPullGivesBackTheSameSystem) {
+    const Family family = GetParam();
+    const std::string key(familyKey(family));
+    test::TempDir dir;
+    const std::string first = dir.file("first.kle").string();
+    const std::string second = dir.file("second.kle").string();
+    {
+        sim::Simulator source(options(family, {0, 3}));
+        fillUnit(source, 0, 1);
+        fillUnit(source, 3, 2);
+        const KeloRun pull = kelo({"pull", "--port", source.devicePath(), "--family", key, "-o", first});
+        ASSERT_EQ(pull.exitCode, 0) << pull.err;
+        EXPECT_NE(pull.err.find("Uploading From ID 1\n"), std::string::npos);
+        EXPECT_NE(pull.err.find("Uploading From ID 4\n"), std::string::npos);
+    }
+    const SystemFileReadResult read = loadSystemFile(first);
+    ASSERT_TRUE(read.ok());
+    ASSERT_EQ(read.system->unitCount(), 2u);
+    EXPECT_EQ(read.system->units()[1]->name(), u"Unit4");
+    EXPECT_EQ(read.system->units()[1]->key(), 1u);
+    if (family != Family::TzAmp) {
+        // Routing mode 6 forbids ganging: cleared after the scan.
+        EXPECT_EQ(read.system->units()[0]->processor()->live.outputGanging(), 0u);
+    }
+    {
+        sim::Simulator target(options(family, {0, 3}));
+        for (std::uint8_t id : {0, 3}) {
+            target.setSettingsImage(id, sim::defaultSettingsImage(family, id));
+        }
+        const KeloRun push = kelo({"push", first, "--port", target.devicePath(), "--baud", "3"});
+        ASSERT_EQ(push.exitCode, 0) << push.err;
+        EXPECT_NE(push.err.find("Downloading To ID 4\n"), std::string::npos);
+        waitForLineReset(target, 0);
+        const KeloRun again = kelo({"pull", "--port", target.devicePath(), "--family", key, "-o", second});
+        ASSERT_EQ(again.exitCode, 0) << again.err;
+    }
+    EXPECT_EQ(readWholeFile(first), readWholeFile(second));
+}
+
+INSTANTIATE_TEST_SUITE_P(Families, PullPushTest,
+                         ::testing::Values(Family::Tz48, Family::Tz48P, Family::TzAmp),
+                         [](const ::testing::TestParamInfo<Family>& param) {
+                             return std::string(familyKey(param.param));
+                         });
+
+TEST(TransferCommandsTest, PullWithNothingAnsweringWritesNoFile) {
+    sim::Simulator sim(options(Family::Tz48, {2}));
+    sim.setPowered(2, false);
+    test::TempDir dir;
+    const KeloRun pull =
+        kelo({"pull", "--port", sim.devicePath(), "--family", "tz48", "-o", dir.file("x.kle").string()});
+    EXPECT_EQ(pull.exitCode, 2);
+    EXPECT_EQ(pull.err, "No Responce From Any Unit.\n");
+    EXPECT_FALSE(std::filesystem::exists(dir.file("x.kle")));
+}
+
+TEST(TransferCommandsTest, RecallLoadsTheProgramIntoTheUnitsSettings) {
+    sim::Simulator sim(options(Family::Tz48, {6}));
+    fillUnit(sim, 6, 0);
+    const KeloRun recall =
+        kelo({"recall", "--port", sim.devicePath(), "--family", "tz48", "--id", "7", "--user", "41"});
+    ASSERT_EQ(recall.exitCode, 0) << recall.err;
+    LiveParams live;
+    processor_image::decodeSettings(sim.unit(6).settingsImage, live, Family::Tz48);
+    EXPECT_EQ(live.sumDelayMm, 4000u);
+    EXPECT_EQ(live.currentProgram(), 50u);
+    waitForLineReset(sim, 6);
+
+    const KeloRun empty =
+        kelo({"recall", "--port", sim.devicePath(), "--family", "tz48", "--id", "7", "--user", "2"});
+    EXPECT_EQ(empty.exitCode, 1);
+    EXPECT_NE(empty.err.find("User program 2 is empty"), std::string::npos);
+    waitForLineReset(sim, 6);
+
+    const KeloRun factory =
+        kelo({"recall", "--port", sim.devicePath(), "--family", "tz48", "--id", "7", "--factory", "10"});
+    ASSERT_EQ(factory.exitCode, 0) << factory.err;
+    processor_image::decodeSettings(sim.unit(6).settingsImage, live, Family::Tz48);
+    EXPECT_EQ(live.currentProgram(), 9u);
+    waitForLineReset(sim, 6);
+
+    EXPECT_EQ(kelo({"recall", "--port", sim.devicePath(), "--family", "tz48", "--id", "7", "--factory", "11"})
+                  .exitCode,
+              1);
+}
+
+TEST(TransferCommandsTest, PlusRefusesAMonoProgramWhileGanged) {
+    sim::Simulator sim(options(Family::Tz48P, {0}));
+    LiveParams live = makeProcessorUnit(Family::Tz48P).live;
+    live.inputGanging() = 1;
+    sim.setSettingsImage(0, bytesOf(processor_image::encodeSettings(live, Family::Tz48P)));
+    UnitParams mono = live.program();
+    mono.routingMode = 5;
+    sim.setProgramImage(0, 4, bytesOf(processor_image::encodeProgram(mono)));
+    const std::vector<std::uint8_t> before = sim.unit(0).settingsImage;
+
+    const KeloRun recall =
+        kelo({"recall", "--port", sim.devicePath(), "--family", "tz48p", "--id", "1", "--user", "5"});
+    EXPECT_EQ(recall.exitCode, 1);
+    EXPECT_NE(
+        recall.err.find("You are trying to load a MONO CONFIGURATION\nwith the GANGING option enabled."),
+        std::string::npos);
+    EXPECT_EQ(sim.unit(0).settingsImage, before);
+}
+
+} // namespace
+} // namespace kelo
