@@ -40,6 +40,9 @@ struct ScanRequest {
 /// sweep. Its progress is the count of identifiers polled against the scan count; once the sweep is
 /// complete, resultLines() lists which identifiers answered.
 ///
+/// The worker calls back into the scan until its first sweep is complete, so a scan object lives until
+/// done() or until the engine is stopped.
+///
 /// The engine keeps running after the scan (the system is on line); the caller stops it. A caller with
 /// views registers its on-line document with the engine before start().
 class NetworkScan {

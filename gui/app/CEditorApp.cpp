@@ -4,10 +4,10 @@
 #include "app/CSplashWindow.h"
 #include "app/EditorArtwork.h"
 #include "app/QSettingsStore.h"
-#include "comm/PortDevices.h"
 #include "dialogs/Dialogs.h"
 #include "doc/CDocManager.h"
 #include "frame/CMainFrame.h"
+#include "online/COnlineController.h"
 #include "units/presets/FactoryPrograms.h"
 
 #include <QAction>
@@ -26,7 +26,9 @@ CEditorApp* g_instance = nullptr;
 
 CEditorApp::CEditorApp(std::unique_ptr<SettingsStore> store, QObject* parent)
     : QObject(parent), m_store(store ? std::move(store) : std::make_unique<QSettingsStore>()),
-      m_portProbe([this](int port) { return isPortPresent(portDevicePath(port, *m_store)); }) {
+      m_online(std::make_unique<COnlineController>(*this)) {
+    // A port is present when its device (or the demo line standing in for it) is a terminal.
+    m_portProbe = [this](int port) { return m_online->isPortPresent(port); };
     g_instance = this;
 }
 
@@ -52,6 +54,7 @@ bool CEditorApp::InitInstance(const StartOptions& options) {
 
     m_frame = std::make_unique<CMainFrame>();
     m_documents = std::make_unique<CDocManager>(m_frame.get());
+    m_online->attach(*m_frame);
     m_frame->setRecentFiles(m_recent.paths());
     connect(m_frame->action(action_names::kFileNew), &QAction::triggered, m_documents.get(),
             &CDocManager::onFileNew);

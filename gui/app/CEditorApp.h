@@ -15,6 +15,7 @@ namespace kelo::gui {
 
 class CDocManager;
 class CMainFrame;
+class COnlineController;
 class CSplashWindow;
 class CSystemDoc;
 
@@ -47,6 +48,10 @@ public:
 
     CMainFrame* mainFrame() const { return m_frame.get(); }
     CDocManager* documents() const { return m_documents.get(); }
+    /// The serial line: On Line, Off Line, network scans, Options.
+    COnlineController* online() const { return m_online.get(); }
+    /// Where the settings live (also the serial ports' device names).
+    const SettingsStore& settingsStore() const { return *m_store; }
 
     /// A copy of the general settings.
     CGeneralSettings settings() const { return m_settings; }
@@ -87,6 +92,7 @@ private:
     std::unique_ptr<SettingsStore> m_store;
     CGeneralSettings m_settings;
     PortProbe m_portProbe;
+    std::unique_ptr<COnlineController> m_online; ///< outlives the frame and the documents
     CRecentFileList m_recent;
     std::unique_ptr<CMainFrame> m_frame;
     std::unique_ptr<CDocManager> m_documents;

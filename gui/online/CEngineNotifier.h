@@ -9,7 +9,7 @@
 
 namespace kelo::gui {
 
-/// Carries the engine's worker notifications onto the GUI thread.
+/// Carries the engine's view-refresh notification onto the GUI thread.
 ///
 /// The hooks it hands to the engine run on the worker thread and do nothing but emit a signal; every
 /// receiver connects with Qt::QueuedConnection, so slots run on the GUI thread and a receiver that is
@@ -20,16 +20,12 @@ class CEngineNotifier : public QObject {
 public:
     explicit CEngineNotifier(QObject* parent = nullptr);
 
-    /// Hooks for the scan dialog's progress.
-    ScanDialogHooks scanDialogHooks();
     /// Hooks for the on-line document. Whether it holds units is read from a flag the GUI thread
     /// keeps up to date with setDocumentHasUnits(), so the worker never touches the document.
     OnlineDocumentHooks onlineDocumentHooks();
     void setDocumentHasUnits(bool hasUnits) { m_documentHasUnits->store(hasUnits); }
 
 signals:
-    void identifierPolled();
-    void firstSweepDone();
     void viewsRefreshRequested();
 
 private:

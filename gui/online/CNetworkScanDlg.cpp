@@ -1,9 +1,6 @@
 #include "online/CNetworkScanDlg.h"
 
-#include "comm/CommEngine.h"
-#include "comm/FamilyLine.h"
 #include "dialogs/Dialogs.h"
-#include "online/CEngineNotifier.h"
 
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -28,23 +25,32 @@ std::chrono::milliseconds& tickInterval() {
     return interval;
 }
 
+/// The count the bar goes to: the request's, or the number of identifiers looked for.
+int scanCountOf(const ScanRequest& request) {
+    const auto count =
+        request.scanCount != 0
+            ? request.scanCount
+            : static_cast<std::uint32_t>(request.ids.empty() ? kUnitCount : request.ids.size());
+    return std::clamp(static_cast<int>(count), 1, static_cast<int>(kUnitCount));
+}
+
 } // namespace
 
 void CNetworkScanDlg::setTickInterval(std::chrono::milliseconds interval) {
     tickInterval() = interval;
 }
 
-CNetworkScanDlg::CNetworkScanDlg(CommEngine& engine, CEngineNotifier& notifier, ScanRequest request,
-                                 QWidget* parent)
-    : QDialog(parent), m_engine(engine), m_notifier(notifier), m_request(std::move(request)),
-      m_progressBar(new QProgressBar(this)), m_statusLabel(new QLabel(this)),
-      m_resultList(new QListWidget(this)), m_okButton(nullptr), m_timer(new QTimer(this)) {
+CNetworkScanDlg::CNetworkScanDlg(CommEngine& engine, ScanRequest request, QWidget* parent)
+    : QDialog(parent), m_engine(engine), m_request(std::move(request)), m_scan(engine),
+      m_scanCount(scanCountOf(m_request)), m_progressBar(new QProgressBar(this)),
+      m_statusLabel(new QLabel(this)), m_resultList(new QListWidget(this)), m_timer(new QTimer(this)) {
     setWindowTitle(QStringLiteral("Network Scan"));
     setObjectName(QStringLiteral("networkScanDialog"));
-    m_request.scanCount = std::clamp(m_request.scanCount, 1, static_cast<int>(kUnitCount));
+    setMinimumWidth(320);
+    m_request.scanCount = static_cast<std::uint32_t>(m_scanCount);
 
     m_progressBar->setObjectName(QStringLiteral("scanProgressBar"));
-    m_progressBar->setRange(0, m_request.scanCount * kStepsPerIdentifier);
+    m_progressBar->setRange(0, m_scanCount * kStepsPerIdentifier);
     m_progressBar->setValue(0);
     m_progressBar->setTextVisible(false);
     m_progressBar->setStyleSheet(QStringLiteral("QProgressBar::chunk { background-color: rgb(250, 0, 0); }"));
@@ -66,54 +72,18 @@ CNetworkScanDlg::CNetworkScanDlg(CommEngine& engine, CEngineNotifier& notifier, 
     layout->addWidget(m_resultList);
     layout->addWidget(buttons);
 
-    connect(
-        &m_notifier, &CEngineNotifier::identifierPolled, this, [this] { ++m_polled; }, Qt::QueuedConnection);
-    connect(
-        &m_notifier, &CEngineNotifier::firstSweepDone, this, [this] { m_polled = m_request.scanCount; },
-        Qt::QueuedConnection);
     m_timer->setInterval(tickInterval());
     connect(m_timer, &QTimer::timeout, this, &CNetworkScanDlg::onTick);
     // The engine starts once the dialog runs, so a failure can be reported on top of it.
     QTimer::singleShot(0, this, &CNetworkScanDlg::startScan);
 }
 
-CNetworkScanDlg::~CNetworkScanDlg() {
-    m_engine.clearScanDialog();
+ScanDirection CNetworkScanDlg::direction() const {
+    return m_request.sendAfterScan ? ScanDirection::Download : ScanDirection::Upload;
 }
 
 void CNetworkScanDlg::startScan() {
-    // The line is taken by another system: its connection table is left alone and this one fails as a
-    // port that cannot be opened.
-    if (m_engine.isEngineRunning()) {
-        reportPortError();
-        return;
-    }
-    if (m_request.allIdentifiers) {
-        m_engine.setAllStates(ConnectionState::ToBePolled);
-    } else {
-        m_engine.setAllStates(ConnectionState::NotUsed);
-        for (std::uint32_t id : m_request.documentIds) {
-            m_engine.setConnectionState(id, ConnectionState::ToBePolled);
-        }
-    }
-    m_engine.setConnectionBaud(m_request.baudIndex);
-    m_engine.setScanDialog(m_notifier.scanDialogHooks());
-    for (std::uint32_t id = 0; id < kUnitCount; ++id) {
-        ConnectionEntry entry = m_engine.getConnectionEntry(id);
-        entry.identifier = id;
-        entry.model = kModelAny;
-        m_engine.setConnectionEntry(id, entry);
-    }
-    if (m_request.direction == ScanDirection::Download) {
-        for (std::uint32_t id : m_request.documentIds) {
-            ConnectionEntry entry = m_engine.getConnectionEntry(id);
-            entry.model = familyLine(m_request.family).model;
-            m_engine.setConnectionEntry(id, entry);
-        }
-    }
-
-    if (m_engine.startEngine(m_request.family) != CommResult::Ok) {
-        m_engine.clearScanDialog();
+    if (m_engine.isEngineRunning() || m_scan.start(m_request) != CommResult::Ok) {
         reportPortError();
         return;
     }
@@ -124,14 +94,15 @@ void CNetworkScanDlg::startScan() {
 
 void CNetworkScanDlg::reportPortError() {
     emit engineStartFinished(false);
-    Dialogs::message(this, {QStringLiteral("An Error Occured Opening The Specified Serial Port."),
-                            QStringLiteral("Serial Port Access Error"), MessageIcon::Stop, QMessageBox::Ok});
+    Dialogs::message(this, {QString::fromLatin1(kPortErrorMessage), QString::fromLatin1(kPortErrorCaption),
+                            MessageIcon::Stop, QMessageBox::Ok});
     QMetaObject::invokeMethod(this, &CNetworkScanDlg::accept, Qt::QueuedConnection);
 }
 
 void CNetworkScanDlg::onTick() {
-    const int end = m_request.scanCount * kStepsPerIdentifier;
-    if (m_position < std::min(m_polled * kStepsPerIdentifier, end)) {
+    const int end = m_scanCount * kStepsPerIdentifier;
+    const int polled = static_cast<int>(std::min(m_scan.polled(), static_cast<std::uint32_t>(m_scanCount)));
+    if (m_position < polled * kStepsPerIdentifier) {
         m_progressBar->setValue(++m_position);
     }
     if (m_position < end) {
@@ -140,39 +111,14 @@ void CNetworkScanDlg::onTick() {
     m_timer->stop();
     m_okButton->setEnabled(true);
     m_statusLabel->setText(QStringLiteral("Done."));
-    fillResultList();
+    for (const std::string& line : m_scan.resultLines()) {
+        m_resultList->addItem(QString::fromStdString(line));
+    }
     if (m_resultList->count() == 0) {
-        Dialogs::message(this, {QStringLiteral("No Responce From Any Unit."), QString(), MessageIcon::Stop,
-                                QMessageBox::Ok});
+        Dialogs::message(
+            this, {QString::fromLatin1(kNoResponseMessage), QString(), MessageIcon::Stop, QMessageBox::Ok});
         QMetaObject::invokeMethod(this, &CNetworkScanDlg::accept, Qt::QueuedConnection);
     }
-}
-
-void CNetworkScanDlg::fillResultList() {
-    // The Plus family's list names no identifier.
-    const bool showIds = m_request.family != Family::Tz48P;
-    for (std::uint32_t id = 0; id < kUnitCount; ++id) {
-        const ConnectionState state = m_engine.getConnectionEntry(id).state;
-        QString line;
-        if (state == ConnectionState::Connected) {
-            line = showIds ? QStringLiteral("ID %1: Unit Connected").arg(id + 1)
-                           : QStringLiteral("Unit Connected");
-        } else if (state == ConnectionState::NotResponding) {
-            line = showIds ? QStringLiteral("ID %1: Unit Not Connected").arg(id + 1)
-                           : QStringLiteral("Unit Not Connected");
-        }
-        if (!line.isEmpty()) {
-            m_resultList->addItem(line);
-        }
-    }
-}
-
-int CNetworkScanDlg::connectedCount() const {
-    int count = 0;
-    for (std::uint32_t id = 0; id < kUnitCount; ++id) {
-        count += m_engine.getConnectionEntry(id).state == ConnectionState::Connected ? 1 : 0;
-    }
-    return count;
 }
 
 void CNetworkScanDlg::accept() {
@@ -182,7 +128,7 @@ void CNetworkScanDlg::accept() {
     m_closing = true;
     m_timer->stop();
     // Units seen by a line this dialog did not start belong to another system.
-    const int count = m_started ? connectedCount() : 0;
+    const auto count = m_started ? static_cast<int>(m_scan.connectedIds().size()) : 0;
     m_found = count >= 1;
     if (m_found) {
         emit transferRequested(count);

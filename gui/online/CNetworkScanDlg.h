@@ -1,12 +1,10 @@
 #pragma once
 
-#include "app/Family.h"
+#include "comm/NetworkScan.h"
 
 #include <QDialog>
 
 #include <chrono>
-#include <cstdint>
-#include <vector>
 
 class QLabel;
 class QListWidget;
@@ -14,13 +12,7 @@ class QProgressBar;
 class QPushButton;
 class QTimer;
 
-namespace kelo {
-class CommEngine;
-}
-
 namespace kelo::gui {
-
-class CEngineNotifier;
 
 /// What happens after a scan confirmed with OK.
 enum class ScanDirection {
@@ -28,37 +20,24 @@ enum class ScanDirection {
     Upload = 1,   ///< every unit that answered is read into the document
 };
 
-/// What a network scan looks for.
-struct ScanRequest {
-    Family family = Family::Tz48;
-    /// Identifiers the scan is expected to poll: 32 for all of them, else the document's next unit key.
-    int scanCount = 32;
-    ScanDirection direction = ScanDirection::Upload;
-    /// Poll every identifier (a new system), or only documentIds (a system going on line).
-    bool allIdentifiers = true;
-    /// Bus identifiers (0..31) of the document's units.
-    std::vector<std::uint32_t> documentIds;
-    /// Line speed to climb to, a baud-rate index 0..6.
-    int baudIndex = 0;
-};
-
-/// "Network Scan": prepares the connection table, starts the engine and shows the worker's first sweep
-/// on a progress bar, then lists which identifiers answered.
+/// "Network Scan": starts the engine for a scan and shows the worker's first sweep on a progress bar,
+/// then lists which identifiers answered.
 ///
 /// The bar moves ten steps per polled identifier, one step per timer tick (50 ms), so it always
 /// completes shortly after the worker's first sweep. OK (enabled when the scan is done) hands the
 /// connected units over to a transfer through transferRequested(); Cancel closes without transfer and
-/// leaves the engine running.
+/// leaves the engine running. While the engine already runs for another system the dialog fails as a
+/// port that cannot be opened, without touching that system's connection table.
 class CNetworkScanDlg : public QDialog {
     Q_OBJECT
 
 public:
-    /// The engine's line device must be set; the notifier must outlive the dialog.
-    CNetworkScanDlg(CommEngine& engine, CEngineNotifier& notifier, ScanRequest request,
-                    QWidget* parent = nullptr);
-    ~CNetworkScanDlg() override;
+    /// The engine's line device must be set. A request that names identifiers sends the document's
+    /// units after the scan; one that names none reads every unit found.
+    CNetworkScanDlg(CommEngine& engine, ScanRequest request, QWidget* parent = nullptr);
 
-    /// Set at OK: true when at least one unit is connected.
+    ScanDirection direction() const;
+    /// Set at OK: true when at least one unit of the family is connected.
     bool found() const { return m_found; }
 
     /// Tick of the progress timer; 50 ms unless a test shortens it.
@@ -76,18 +55,16 @@ private:
     void startScan();
     void reportPortError();
     void onTick();
-    void fillResultList();
-    int connectedCount() const;
 
     CommEngine& m_engine;
-    CEngineNotifier& m_notifier;
     ScanRequest m_request;
+    NetworkScan m_scan;
+    int m_scanCount;
     QProgressBar* m_progressBar;
     QLabel* m_statusLabel;
     QListWidget* m_resultList;
-    QPushButton* m_okButton;
+    QPushButton* m_okButton = nullptr;
     QTimer* m_timer;
-    int m_polled = 0;
     int m_position = 0;
     bool m_started = false; ///< this dialog started the engine
     bool m_found = false;

@@ -1,4 +1,7 @@
+#include "online/DemoLine.h"
 #include "online/DemoUnitList.h"
+
+#include "comm/PortDevices.h"
 
 #include <QTest>
 
@@ -37,6 +40,14 @@ private slots:
         QFETCH(QString, text);
         const DemoUnitList list = parseDemoUnits(text);
         QVERIFY(!list.error.isEmpty());
+    }
+
+    void startsUnitsOnATerminal() {
+        QString error;
+        const std::unique_ptr<DemoLine> line =
+            DemoLine::start(parseDemoUnits(QStringLiteral("tz48p:3")), error);
+        QVERIFY2(line != nullptr, qPrintable(error));
+        QVERIFY(isPortPresent(line->devicePath()));
     }
 };
 

@@ -3,7 +3,6 @@
 #include "Simulator.h"
 #include "comm/CommEngine.h"
 #include "dialogs/Dialogs.h"
-#include "online/CEngineNotifier.h"
 #include "online/CNetworkScanDlg.h"
 #include "online/CTransferDlg.h"
 
@@ -39,15 +38,13 @@ sim::SimOptions simulatedUnits(Family family, std::vector<std::uint8_t> ids) {
     return options;
 }
 
-/// A scan of every identifier, or of the given document identifiers only.
-ScanRequest scanRequest(Family family, std::vector<std::uint32_t> documentIds = {},
-                        ScanDirection direction = ScanDirection::Upload) {
+/// A scan of every identifier, or of a document's identifiers only (whose units are then sent).
+ScanRequest scanRequest(Family family, std::vector<std::uint32_t> documentIds = {}) {
     ScanRequest request;
     request.family = family;
-    request.direction = direction;
-    request.allIdentifiers = documentIds.empty();
-    request.scanCount = documentIds.empty() ? 32 : static_cast<int>(documentIds.size()) + 1;
-    request.documentIds = std::move(documentIds);
+    request.sendAfterScan = !documentIds.empty();
+    request.scanCount = documentIds.empty() ? 32 : static_cast<std::uint32_t>(documentIds.size()) + 1;
+    request.ids = std::move(documentIds);
     return request;
 }
 
@@ -69,7 +66,6 @@ private slots:
     void init() {
         m_clock = std::make_unique<FastClock>(10);
         m_engine = std::make_unique<CommEngine>(*m_clock);
-        m_engine->setOnlineDocument(m_notifier.onlineDocumentHooks());
         Dialogs::clearShown();
     }
 
@@ -81,7 +77,7 @@ private slots:
     void scanOfAllIdentifiersListsEveryPolledOne() {
         sim::Simulator simulator(simulatedUnits(Family::Tz48, {0, 3}));
         m_engine->setPortDevice(simulator.devicePath());
-        CNetworkScanDlg dialog(*m_engine, m_notifier, scanRequest(Family::Tz48));
+        CNetworkScanDlg dialog(*m_engine, scanRequest(Family::Tz48));
         QSignalSpy started(&dialog, &CNetworkScanDlg::engineStartFinished);
         QSignalSpy transfer(&dialog, &CNetworkScanDlg::transferRequested);
         dialog.show();
@@ -109,8 +105,7 @@ private slots:
     void documentScanPollsOnlyTheDocumentsUnits() {
         sim::Simulator simulator(simulatedUnits(Family::Tz48P, {1, 5, 9}));
         m_engine->setPortDevice(simulator.devicePath());
-        CNetworkScanDlg dialog(*m_engine, m_notifier,
-                               scanRequest(Family::Tz48P, {5, 7}, ScanDirection::Download));
+        CNetworkScanDlg dialog(*m_engine, scanRequest(Family::Tz48P, {5, 7}));
         dialog.show();
         QTRY_VERIFY_WITH_TIMEOUT(okButton(dialog)->isEnabled(), 60000);
         // The Plus family's list names no identifier.
@@ -123,7 +118,7 @@ private slots:
 
     void absentPortIsReportedAndClosesTheDialog() {
         m_engine->setPortDevice("/dev/kelo-no-such-port");
-        CNetworkScanDlg dialog(*m_engine, m_notifier, scanRequest(Family::TzAmp));
+        CNetworkScanDlg dialog(*m_engine, scanRequest(Family::TzAmp));
         QSignalSpy started(&dialog, &CNetworkScanDlg::engineStartFinished);
         QSignalSpy transfer(&dialog, &CNetworkScanDlg::transferRequested);
         dialog.show();
@@ -145,7 +140,7 @@ private slots:
         sim::Simulator simulator(simulatedUnits(Family::Tz48, {2}));
         m_engine->setPortDevice(simulator.devicePath());
         {
-            CNetworkScanDlg first(*m_engine, m_notifier, scanRequest(Family::Tz48));
+            CNetworkScanDlg first(*m_engine, scanRequest(Family::Tz48));
             first.show();
             QTRY_VERIFY_WITH_TIMEOUT(okButton(first)->isEnabled(), 60000);
             first.reject();
@@ -153,7 +148,7 @@ private slots:
         const ConnectionEntry before = m_engine->getConnectionEntry(2);
         QCOMPARE(before.state, ConnectionState::Connected);
 
-        CNetworkScanDlg second(*m_engine, m_notifier, scanRequest(Family::Tz48, {0}));
+        CNetworkScanDlg second(*m_engine, scanRequest(Family::Tz48, {0}));
         second.show();
         QTRY_VERIFY(!second.isVisible());
         QCOMPARE(Dialogs::shownMessages().back().title, QStringLiteral("Serial Port Access Error"));
@@ -189,7 +184,6 @@ private slots:
     }
 
 private:
-    CEngineNotifier m_notifier;
     std::unique_ptr<FastClock> m_clock;
     std::unique_ptr<CommEngine> m_engine;
 };

@@ -1,0 +1,221 @@
+#include "GuiTestSupport.h"
+
+#include "Simulator.h"
+#include "app/CEditorApp.h"
+#include "app/SystemFile.h"
+#include "comm/Clock.h"
+#include "dialogs/Dialogs.h"
+#include "doc/CDocManager.h"
+#include "doc/CSystemDoc.h"
+#include "frame/CMainFrame.h"
+#include "frame/CUnitChildFrame.h"
+#include "online/CNetworkScanDlg.h"
+#include "online/COnlineController.h"
+#include "units/presets/FactoryPrograms.h"
+#include "view/CT48View.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+using namespace kelo;
+using namespace kelo::gui;
+
+namespace {
+
+sim::SimOptions simulatedUnits(Family family, std::vector<std::uint8_t> ids) {
+    sim::SimOptions options;
+    options.family = family;
+    options.ids = std::move(ids);
+    return options;
+}
+
+/// Writes a system of the family with one unit per identifier (shown 1..32).
+QString writeSystem(const QString& path, Family family, const std::vector<int>& ids) {
+    UnitSystem system(family);
+    for (const int id : ids) {
+        system.addNewUnit(UnitSettings{u"Speaker" + QString::number(id).toStdU16String(), id, false, false},
+                          FactoryPrograms::shared());
+    }
+    return saveSystemFile(system, std::filesystem::path(path.toStdString())).ok() ? path : QString();
+}
+
+/// Presses OK of the next Network Scan dialog once its scan is done, then runs next.
+void confirmScanWhenDone(std::function<void()> next = {}) {
+    test::onNextModal([next](QDialog& dialog) {
+        auto* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+        auto* poll = new QTimer(&dialog);
+        QObject::connect(poll, &QTimer::timeout, &dialog, [ok, poll, next] {
+            if (ok->isEnabled()) {
+                poll->stop();
+                if (next) {
+                    next();
+                }
+                ok->click();
+            }
+        });
+        poll->start(5);
+    });
+}
+
+ConnectionIndicator indicatorOf(const CSystemDoc& document, std::size_t index) {
+    return document.unitFrames().at(index)->view()->connectionIndicator();
+}
+
+} // namespace
+
+class OnLineTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        test::prepareGuiTest();
+        CNetworkScanDlg::setTickInterval(std::chrono::milliseconds(1));
+    }
+
+    void init() {
+        Dialogs::setScripted(true);
+        m_app = std::make_unique<CEditorApp>(std::make_unique<MemorySettingsStore>());
+        m_app->online()->useClock(m_clock);
+        QVERIFY(m_app->InitInstance(StartOptions{{}, false}));
+        Dialogs::clearShown();
+    }
+
+    void cleanup() {
+        m_app.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void onLineWithAnAbsentPortStaysOffLine() {
+        m_app->online()->setPortDeviceOverride(0, "/dev/kelo-no-such-port");
+        QVERIFY(!m_app->online()->isPortPresent(0));
+        m_app->OpenSystemFile(writeSystem(m_dir.filePath("absent.kle"), Family::Tz48, {1}));
+        CSystemDoc* document = m_app->documents()->documents().front();
+
+        m_app->mainFrame()->action(action_names::kOnLine)->trigger();
+        QVERIFY(test::messageShown(QStringLiteral("An Error Occured Opening The Specified Serial Port.")));
+        QCOMPARE(Dialogs::shownMessages().back().title, QStringLiteral("Serial Port Access Error"));
+        QVERIFY(!document->isOnLine());
+        QVERIFY(m_app->onLineDocument() == nullptr);
+        QCOMPARE(m_app->mainFrame()->onLineStatusText(), QStringLiteral("\nStatus: OFF Line"));
+        QVERIFY(m_app->mainFrame()->action(action_names::kOnLine)->isEnabled());
+        QCOMPARE(indicatorOf(*document, 0), ConnectionIndicator::Hidden);
+    }
+
+    void onLineAgainstSimulatedUnitsUntilThePortVanishes() {
+        auto simulator = std::make_unique<sim::Simulator>(simulatedUnits(Family::Tz48, {0, 2}));
+        const std::vector<std::uint8_t> before = simulator->unit(0).settingsImage;
+        m_app->online()->setPortDeviceOverride(0, simulator->devicePath());
+        m_app->OpenSystemFile(writeSystem(m_dir.filePath("first.kle"), Family::Tz48, {1, 2}));
+        CSystemDoc* document = m_app->documents()->documents().front();
+        CMainFrame& frame = *m_app->mainFrame();
+
+        confirmScanWhenDone();
+        frame.action(action_names::kOnOffLine)->trigger();
+        QVERIFY(document->isOnLine());
+        QVERIFY(m_app->onLineDocument() == document);
+        QCOMPARE(frame.onLineStatusText(), QStringLiteral("\nStatus: ON Line"));
+        QVERIFY(frame.action(action_names::kOnOffLine)->isChecked());
+        QVERIFY(!frame.action(action_names::kOnLine)->isEnabled());
+        QTRY_COMPARE(indicatorOf(*document, 0), ConnectionIndicator::Connected);
+        QCOMPARE(indicatorOf(*document, 1), ConnectionIndicator::NotResponding);
+        // The document's unit with identifier 1 was sent to the unit that answered.
+        QVERIFY(simulator->unit(0).settingsImage != before);
+
+        // While on line the processor family's Options keep port and speed as they are.
+        bool speedLocked = false;
+        test::onNextModal([&](QDialog& sheet) {
+            speedLocked = !sheet.findChild<QComboBox*>(QStringLiteral("baudRateComboBox"))->isEnabled();
+            sheet.reject();
+        });
+        frame.action(action_names::kOptions)->trigger();
+        QVERIFY(speedLocked);
+
+        // A second system cannot take the line; the first keeps it.
+        m_app->OpenSystemFile(writeSystem(m_dir.filePath("second.kle"), Family::TzAmp, {5}));
+        CSystemDoc* second = m_app->documents()->documents().back();
+        m_app->online()->goOnLine(*second);
+        QVERIFY(test::messageShown(QStringLiteral("An Error Occured Opening The Specified Serial Port.")));
+        QVERIFY(!second->isOnLine());
+        QVERIFY(m_app->onLineDocument() == document);
+        QCOMPARE(m_app->online()->engine().getConnectionEntry(0).state, ConnectionState::Connected);
+
+        // The adapter is pulled: the units stop answering, the editor keeps running on line.
+        simulator.reset();
+        QTRY_COMPARE(indicatorOf(*document, 0), ConnectionIndicator::NotResponding);
+        QVERIFY(document->isOnLine());
+
+        m_app->online()->goOffLine(*document);
+        QVERIFY(!document->isOnLine());
+        QVERIFY(m_app->onLineDocument() == nullptr);
+        QVERIFY(!m_app->online()->engine().isEngineRunning());
+        QCOMPARE(frame.onLineStatusText(), QStringLiteral("\nStatus: OFF Line"));
+        QCOMPARE(indicatorOf(*document, 0), ConnectionIndicator::Hidden);
+    }
+
+    void networkScanCreatesASystemOfTheUnitsFound() {
+        sim::Simulator simulator(simulatedUnits(Family::TzAmp, {4, 1}));
+        m_app->online()->setPortDeviceOverride(0, simulator.devicePath());
+        CGeneralSettings settings = m_app->settings();
+        settings.baudRate = 2;
+        m_app->setSettings(settings);
+
+        test::onNextModal([](QDialog& chooser) {
+            confirmScanWhenDone();
+            chooser.findChild<QPushButton*>(QStringLiteral("networkScanButton"))->click();
+        });
+        CSystemDoc* document = m_app->documents()->newDocument(Family::TzAmp);
+        QVERIFY(document != nullptr);
+        QVERIFY(document->isOnLine());
+        QVERIFY(m_app->onLineDocument() == document);
+        const UnitSystem& system = document->system();
+        QCOMPARE(system.unitCount(), std::size_t{2});
+        QCOMPARE(QString::fromStdU16String(system.units()[0]->name()), QStringLiteral("Unit2"));
+        QCOMPARE(system.units()[0]->busId(), 1u);
+        QCOMPARE(system.units()[0]->key(), 0u);
+        QCOMPARE(QString::fromStdU16String(system.units()[1]->name()), QStringLiteral("Unit5"));
+        QCOMPARE(system.units()[1]->key(), 1u);
+        QCOMPARE(system.lastUnitKey(), 1u);
+        QCOMPARE(document->unitFrames().size(), std::size_t{2});
+        QTRY_COMPARE(indicatorOf(*document, 1), ConnectionIndicator::Connected);
+        // The speed reached is kept in the settings.
+        QCOMPARE(m_app->settings().baudRate, m_app->online()->engine().getConnectionBaud());
+        QCOMPARE(m_app->settings().baudRate, 2);
+        m_app->online()->goOffLine(*document);
+    }
+
+    void scanThatFindsNothingReturnsToTheChooser() {
+        sim::Simulator simulator(simulatedUnits(Family::Tz48, {}));
+        m_app->online()->setPortDeviceOverride(0, simulator.devicePath());
+        int choosers = 0;
+        test::onNextModal([&](QDialog& chooser) {
+            ++choosers;
+            confirmScanWhenDone([&] {
+                test::onNextModal([&](QDialog& again) {
+                    ++choosers;
+                    again.reject();
+                });
+            });
+            chooser.findChild<QPushButton*>(QStringLiteral("networkScanButton"))->click();
+        });
+        QVERIFY(m_app->documents()->newDocument(Family::Tz48) == nullptr);
+        QCOMPARE(choosers, 2);
+        QVERIFY(m_app->onLineDocument() == nullptr);
+        QVERIFY(!m_app->online()->engine().isEngineRunning());
+    }
+
+private:
+    FastClock m_clock{10};
+    QTemporaryDir m_dir;
+    std::unique_ptr<CEditorApp> m_app;
+};
+
+QTEST_MAIN(OnLineTest)
+#include "OnLineTest.moc"
