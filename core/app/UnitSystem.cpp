@@ -90,10 +90,14 @@ UnitEditResult UnitSystem::addNewUnit(const UnitSettings& settings, FactoryProgr
         resetAsNewUnit(*amp);
     } else {
         ProcessorUnit& processor = *unit->processor();
-        processor.live.inputGanging() = settings.inputGanging ? 1 : 0;
-        processor.live.outputGanging() = settings.outputGanging ? 1 : 0;
         resetAsNewUnit(processor, programs.program(m_family, 0));
-        processor.live.routingMode = 1;
+        if (m_family == Family::Tz48) {
+            processor.live.routingMode = 1;
+        }
+        // A Plus unit keeps the routing of its factory program, which may forbid ganging.
+        const bool allowed = routingAllowsGanging(processor.live.routingMode);
+        processor.live.inputGanging() = allowed && settings.inputGanging ? 1 : 0;
+        processor.live.outputGanging() = allowed && settings.outputGanging ? 1 : 0;
     }
     m_lastUnitKey = key;
     m_units.push_back(std::move(unit));

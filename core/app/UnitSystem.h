@@ -73,8 +73,9 @@ public:
     bool isIdentifierFree(int shownId) const;
 
     /// New Unit: checks the identifier, creates a unit of the family with the next key, sets name,
-    /// ganging and identifier, resets it as a new unit from factory program 0 and sets routing mode 1
-    /// (processor families). Nothing changes unless the result is Ok.
+    /// ganging and identifier, and resets it as a new unit from factory program 0. A 2-in/6-out unit
+    /// then gets routing mode 1; a Plus unit keeps its factory program's routing, and the ganging flags
+    /// stay 0 when that routing forbids ganging. Nothing changes unless the result is Ok.
     UnitEditResult addNewUnit(const UnitSettings& settings, FactoryPrograms& programs);
 
     /// Modify Unit: checks the identifier against the other units (keeping its own is fine), then stores

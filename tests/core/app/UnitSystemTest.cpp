@@ -1,5 +1,6 @@
 #include "app/UnitSystem.h"
 #include "TempDir.h"
+#include "app/SystemFile.h"
 #include "units/presets/FactoryPrograms.h"
 
 #include <gtest/gtest.h>
@@ -121,6 +122,28 @@ TEST_F(UnitSystemTest, RoutingModesTwoToSevenNeverGetGanging) {
     EXPECT_EQ(scanned.lastUnitKey(), 1u);
     EXPECT_EQ(scanned.findUnit(0)->processor()->live.inputGanging(), 1u);
     EXPECT_EQ(cleared[0]->processor()->live.outputGanging(), 0u);
+}
+
+TEST(UnitSystemPresets, PlusUnitKeepsFactoryRoutingAndIsNeverGangedInAMonoMode) {
+    kelo::test::TempDir dir;
+    kelo::UnitSystem presets(Family::Tz48P);
+    kelo::ProcessorUnit source;
+    source.programs[0].routingMode = 4;
+    presets.appendLoadedUnit(kelo::Unit(std::move(source)));
+    ASSERT_TRUE(
+        kelo::saveSystemFile(presets, dir.path() / std::string(kelo::FactoryPrograms::kFileName)).ok());
+    kelo::FactoryPrograms programs(dir.path());
+
+    UnitSystem plus(Family::Tz48P);
+    const kelo::LiveParams& live = plus.addNewUnit({u"P", 1, true, true}, programs).unit->processor()->live;
+    EXPECT_EQ(live.routingMode, 4u);
+    EXPECT_EQ(live.inputGanging(), 0u);
+    EXPECT_EQ(live.outputGanging(), 0u);
+
+    UnitSystem tz48(Family::Tz48);
+    const kelo::LiveParams& forced = tz48.addNewUnit({u"T", 1, true, true}, programs).unit->processor()->live;
+    EXPECT_EQ(forced.routingMode, 1u);
+    EXPECT_EQ(forced.outputGanging(), 1u);
 }
 
 TEST_F(UnitSystemTest, UnitsOfTheWrongShapeAreNotAppended) {
