@@ -95,7 +95,7 @@ void BM_Channel(benchmark::State& state) {
     const UnitParams params = busyUnit();
     ChannelResponse response;
     for (auto _ : state) {
-        computeChannel(response, params.outputs[2].crossover, params.outputs[2].bands);
+        ComputeChannel(response, params.outputs[2].crossover, params.outputs[2].bands);
         benchmark::DoNotOptimize(response.total.data());
         benchmark::ClobberMemory();
     }

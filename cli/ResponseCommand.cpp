@@ -120,7 +120,7 @@ std::optional<CurveTable> processorChannel(const UnitParams& params, const std::
     for (std::size_t o = 0; o < UnitParams::kOutputCount; ++o) {
         if (channel == "out" + std::to_string(o + 1)) {
             const OutputChannel& output = params.outputs[o];
-            computeChannel(response, output.crossover, output.bands);
+            ComputeChannel(response, output.crossover, output.bands);
             addChannelColumns(table, response, true);
             return table;
         }
@@ -134,7 +134,7 @@ std::optional<CurveTable> ampChannel(const AmpParams& params, const std::string&
     }
     const AmpOutputChannel& output = params.outputs[channel == "outA" ? 0 : 1];
     ChannelResponse response;
-    computeChannel(response, output.crossover, output.bands);
+    ComputeChannel(response, output.crossover, output.bands);
     CurveTable table;
     addChannelColumns(table, response, true);
     return table;
@@ -172,7 +172,7 @@ void runResponse(const ResponseOptions& options, CliContext& context) {
         context.exitCode = 1;
         return;
     }
-    const Unit* unit = result.system->findUnit(options.unitKey);
+    const Unit* unit = result.system->FindUnit(options.unitKey);
     if (unit == nullptr) {
         context.err << "No unit with key " << options.unitKey << " in " << options.file << '\n';
         context.exitCode = 1;

@@ -32,7 +32,7 @@ std::string_view templateField(const DocumentTemplate& documentTemplate, Templat
     return rest.substr(0, rest.find('\n'));
 }
 
-const DocumentTemplate* findTemplate(std::string_view text, TemplateField field) {
+const DocumentTemplate* FindTemplate(std::string_view text, TemplateField field) {
     for (const DocumentTemplate& candidate : documentTemplates()) {
         const std::string_view value = templateField(candidate, field);
         if (!value.empty() && value == text) {

@@ -37,7 +37,7 @@ const std::array<DocumentTemplate, 6>& documentTemplates();
 std::string_view templateField(const DocumentTemplate& documentTemplate, TemplateField field);
 
 /// The first registered template whose field is non-empty and equal to text; nullptr when none.
-const DocumentTemplate* findTemplate(std::string_view text, TemplateField field);
+const DocumentTemplate* FindTemplate(std::string_view text, TemplateField field);
 
 /// The file type id a family's magic leads to ("Tz48_S.Document", "Tz48P_S.Document", "TzAmp_S.Document").
 std::string_view fileTypeId(Family family);

@@ -31,7 +31,7 @@ std::string_view unitEditMessage(UnitEditStatus status) {
     return "";
 }
 
-Unit* UnitSystem::findUnit(std::uint32_t key) {
+Unit* UnitSystem::FindUnit(std::uint32_t key) {
     for (const auto& unit : m_units) {
         if (unit->key() == key) {
             return unit.get();
@@ -40,11 +40,11 @@ Unit* UnitSystem::findUnit(std::uint32_t key) {
     return nullptr;
 }
 
-const Unit* UnitSystem::findUnit(std::uint32_t key) const {
-    return const_cast<UnitSystem*>(this)->findUnit(key);
+const Unit* UnitSystem::FindUnit(std::uint32_t key) const {
+    return const_cast<UnitSystem*>(this)->FindUnit(key);
 }
 
-std::vector<std::uint32_t> UnitSystem::deleteUnit(std::uint32_t key) {
+std::vector<std::uint32_t> UnitSystem::DeleteUnit(std::uint32_t key) {
     std::vector<std::uint32_t> removedIds;
     std::erase_if(m_units, [&](const std::unique_ptr<Unit>& unit) {
         if (unit->key() != key) {
@@ -65,7 +65,7 @@ bool UnitSystem::identifierUsedByOther(std::uint32_t id, const Unit* except) con
     });
 }
 
-bool UnitSystem::isIdentifierFree(int shownId) const {
+bool UnitSystem::IsIdentifierFree(int shownId) const {
     if (!shownIdInRange(shownId)) {
         return false;
     }
@@ -76,7 +76,7 @@ UnitEditResult UnitSystem::addNewUnit(const UnitSettings& settings, FactoryProgr
     if (!shownIdInRange(settings.shownId)) {
         return {UnitEditStatus::IdentifierOutOfRange};
     }
-    if (!isIdentifierFree(settings.shownId)) {
+    if (!IsIdentifierFree(settings.shownId)) {
         return {UnitEditStatus::IdentifierInUse};
     }
     const std::uint32_t key = nextUnitKey();
@@ -105,7 +105,7 @@ UnitEditResult UnitSystem::addNewUnit(const UnitSettings& settings, FactoryProgr
 }
 
 UnitEditResult UnitSystem::modifyUnit(std::uint32_t key, const UnitSettings& settings) {
-    Unit* unit = findUnit(key);
+    Unit* unit = FindUnit(key);
     if (!unit) {
         return {UnitEditStatus::NoSuchUnit};
     }

@@ -61,16 +61,16 @@ public:
     std::uint32_t nextUnitKey() const { return m_units.empty() ? 0 : m_lastUnitKey + 1; }
 
     /// First unit in list order with that key; nullptr when none has it.
-    Unit* findUnit(std::uint32_t key);
-    const Unit* findUnit(std::uint32_t key) const;
+    Unit* FindUnit(std::uint32_t key);
+    const Unit* FindUnit(std::uint32_t key) const;
 
     /// Removes and destroys every unit with that key. The last unit key is left as it is.
     /// @return the bus identifiers of the removed units (an on-line system marks them not used).
-    std::vector<std::uint32_t> deleteUnit(std::uint32_t key);
+    std::vector<std::uint32_t> DeleteUnit(std::uint32_t key);
 
     /// True when no unit has the identifier shownId - 1 (true for an empty list); false for an
     /// identifier outside 1..32.
-    bool isIdentifierFree(int shownId) const;
+    bool IsIdentifierFree(int shownId) const;
 
     /// New Unit: checks the identifier, creates a unit of the family with the next key, sets name,
     /// ganging and identifier, and resets it as a new unit from factory program 0. A 2-in/6-out unit

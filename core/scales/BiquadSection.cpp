@@ -62,7 +62,7 @@ void PowerAccumulator::writeDb(Curve& curve, double offsetDb) const {
     writePowerDb(curve, m_numerator, m_denominator, offsetDb);
 }
 
-void evaluateSections(Curve& curve, const BiquadSection& sectionA, const BiquadSection& sectionB) {
+void EvaluateSections(Curve& curve, const BiquadSection& sectionA, const BiquadSection& sectionB) {
     const bool identityA = sectionA.isIdentity();
     const bool identityB = sectionB.isIdentity();
     if (identityA && identityB) {

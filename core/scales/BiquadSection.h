@@ -39,6 +39,6 @@ private:
 };
 
 /// Writes the magnitude [dB] of two cascaded sections at every grid point into curve.
-void evaluateSections(Curve& curve, const BiquadSection& sectionA, const BiquadSection& sectionB);
+void EvaluateSections(Curve& curve, const BiquadSection& sectionA, const BiquadSection& sectionB);
 
 } // namespace kelo

@@ -54,14 +54,14 @@ void sumTotal(ChannelResponse& response) {
 
 } // namespace
 
-void computeChannel(ChannelResponse& response, const CrossoverSection& crossover,
+void ComputeChannel(ChannelResponse& response, const CrossoverSection& crossover,
                     std::span<const EqBand> bands) {
     bands = usableBands(bands);
-    computeLowPass(response.lowPass, ownCrossoverType(crossover.lowPassType), crossover.lowPassFrequency);
-    computeHighPass(response.highPass, ownCrossoverType(crossover.highPassType), crossover.highPassFrequency);
+    ComputeLowPass(response.lowPass, ownCrossoverType(crossover.lowPassType), crossover.lowPassFrequency);
+    ComputeHighPass(response.highPass, ownCrossoverType(crossover.highPassType), crossover.highPassFrequency);
     response.bandCount = bands.size();
     for (std::size_t b = 0; b < bands.size(); ++b) {
-        evaluateSections(response.bands[b], channelBandSection(crossover, bands, b), {});
+        EvaluateSections(response.bands[b], channelBandSection(crossover, bands, b), {});
     }
     sumTotal(response);
 }
@@ -73,7 +73,7 @@ void computeEqualizer(ChannelResponse& response, std::span<const EqBand> bands) 
     response.bandCount = bands.size();
     for (std::size_t b = 0; b < bands.size(); ++b) {
         const EqBand& band = bands[b];
-        computeBand(response.bands[b], band.type, band.frequency, band.gain, band.bandwidth, band.flat);
+        ComputeBand(response.bands[b], band.type, band.frequency, band.gain, band.bandwidth, band.flat);
     }
     sumTotal(response);
 }

@@ -27,7 +27,7 @@ struct ChannelResponse {
 /// as the unit builds it: a "Butter 24dB" filter in the crossover plus a second 24 dB Butterworth filter
 /// in two of the channel's EQ bands (see isBandBorrowed()), which then ignore their own settings.
 /// @param bands the channel's bands; at most kMaxChannelBands are used
-void computeChannel(ChannelResponse& response, const CrossoverSection& crossover,
+void ComputeChannel(ChannelResponse& response, const CrossoverSection& crossover,
                     std::span<const EqBand> bands);
 
 /// Fills the band curves and the total of an equaliser without crossover (an input); both filter
@@ -35,7 +35,7 @@ void computeChannel(ChannelResponse& response, const CrossoverSection& crossover
 void computeEqualizer(ChannelResponse& response, std::span<const EqBand> bands);
 
 /// Multiplies every section of a channel (crossover and bands, with the same borrowing as
-/// computeChannel()) into a cascade: the total curve without the individual curves.
+/// ComputeChannel()) into a cascade: the total curve without the individual curves.
 void accumulateChannel(PowerAccumulator& power, const CrossoverSection& crossover,
                        std::span<const EqBand> bands);
 

@@ -26,26 +26,26 @@ std::int64_t stepOnGrid(std::int64_t value, std::int64_t steps, std::int64_t gri
 
 } // namespace
 
-std::int64_t samplesFromDistance(std::int64_t mm, std::int64_t temperatureIndex) {
+std::int64_t SamplesFromDistance(std::int64_t mm, std::int64_t temperatureIndex) {
     const std::int64_t entry = soundSpeedEntry(temperatureIndex);
     return floorDiv(entry * mm + 50000, 100000);
 }
 
-std::int64_t distanceFromSamples(std::int64_t samples, std::int64_t temperatureIndex) {
+std::int64_t DistanceFromSamples(std::int64_t samples, std::int64_t temperatureIndex) {
     const std::int64_t entry = soundSpeedEntry(temperatureIndex);
     return floorDiv(2 * samples * 100000 + entry, 2 * entry);
 }
 
-std::int64_t microsecondsFromSamples(std::int64_t samples) {
+std::int64_t MicrosecondsFromSamples(std::int64_t samples) {
     return (1000 * samples + 24) / 48;
 }
 
-std::int64_t samplesFromMicroseconds(std::int64_t microseconds) {
+std::int64_t SamplesFromMicroseconds(std::int64_t microseconds) {
     return (48 * microseconds + 500) / 1000;
 }
 
-std::string delayText(std::int64_t mm, std::int64_t unit, std::int64_t temperatureIndex) {
-    const std::int64_t us = microsecondsFromSamples(samplesFromDistance(mm, temperatureIndex));
+std::string DelayText(std::int64_t mm, std::int64_t unit, std::int64_t temperatureIndex) {
+    const std::int64_t us = MicrosecondsFromSamples(SamplesFromDistance(mm, temperatureIndex));
     switch (clampIndex(unit, 3)) {
     case 0:
         return std::to_string(us) + "us";
@@ -58,7 +58,7 @@ std::string delayText(std::int64_t mm, std::int64_t unit, std::int64_t temperatu
     }
 }
 
-std::int64_t stepDelay(std::int64_t mm, std::int64_t steps, std::int64_t unit, std::int64_t temperatureIndex,
+std::int64_t StepDelay(std::int64_t mm, std::int64_t steps, std::int64_t unit, std::int64_t temperatureIndex,
                        std::int64_t maxMm) {
     if (steps == 0) {
         return mm;
@@ -66,9 +66,9 @@ std::int64_t stepDelay(std::int64_t mm, std::int64_t steps, std::int64_t unit, s
     std::int64_t result = 0;
     switch (clampIndex(unit, 3)) {
     case 1: {
-        const std::int64_t us = microsecondsFromSamples(samplesFromDistance(mm, temperatureIndex));
+        const std::int64_t us = MicrosecondsFromSamples(SamplesFromDistance(mm, temperatureIndex));
         const std::int64_t target = stepOnGrid(us, steps, 1000);
-        result = distanceFromSamples(samplesFromMicroseconds(target), temperatureIndex);
+        result = DistanceFromSamples(SamplesFromMicroseconds(target), temperatureIndex);
         break;
     }
     case 3:
@@ -76,8 +76,8 @@ std::int64_t stepDelay(std::int64_t mm, std::int64_t steps, std::int64_t unit, s
         break;
     default: {
         const std::int64_t samples =
-            std::max<std::int64_t>(samplesFromDistance(mm, temperatureIndex) + steps, 0);
-        result = distanceFromSamples(samples, temperatureIndex);
+            std::max<std::int64_t>(SamplesFromDistance(mm, temperatureIndex) + steps, 0);
+        result = DistanceFromSamples(samples, temperatureIndex);
         break;
     }
     }

@@ -185,19 +185,19 @@ BiquadSection bandSection(std::int64_t type, std::int64_t freqIndex, std::int64_
     }
 }
 
-void computeLowPass(Curve& curve, std::int64_t type, std::int64_t freqIndex) {
+void ComputeLowPass(Curve& curve, std::int64_t type, std::int64_t freqIndex) {
     const SectionPair sections = crossoverSections(true, type, freqIndex);
-    evaluateSections(curve, sections.a, sections.b);
+    EvaluateSections(curve, sections.a, sections.b);
 }
 
-void computeHighPass(Curve& curve, std::int64_t type, std::int64_t freqIndex) {
+void ComputeHighPass(Curve& curve, std::int64_t type, std::int64_t freqIndex) {
     const SectionPair sections = crossoverSections(false, type, freqIndex);
-    evaluateSections(curve, sections.a, sections.b);
+    EvaluateSections(curve, sections.a, sections.b);
 }
 
-void computeBand(Curve& curve, std::int64_t type, std::int64_t freqIndex, std::int64_t gainIndex,
+void ComputeBand(Curve& curve, std::int64_t type, std::int64_t freqIndex, std::int64_t gainIndex,
                  std::int64_t bandwidthIndex, std::int64_t flat) {
-    evaluateSections(curve, bandSection(type, freqIndex, gainIndex, bandwidthIndex, flat), {});
+    EvaluateSections(curve, bandSection(type, freqIndex, gainIndex, bandwidthIndex, flat), {});
 }
 
 } // namespace kelo

@@ -25,13 +25,13 @@ BiquadSection bandSection(std::int64_t type, std::int64_t freqIndex, std::int64_
                           std::int64_t bandwidthIndex, std::int64_t flat);
 
 /// Curve of a low-pass crossover filter.
-void computeLowPass(Curve& curve, std::int64_t type, std::int64_t freqIndex);
+void ComputeLowPass(Curve& curve, std::int64_t type, std::int64_t freqIndex);
 
 /// Curve of a high-pass crossover filter.
-void computeHighPass(Curve& curve, std::int64_t type, std::int64_t freqIndex);
+void ComputeHighPass(Curve& curve, std::int64_t type, std::int64_t freqIndex);
 
 /// Curve of one equaliser band (see bandSection()).
-void computeBand(Curve& curve, std::int64_t type, std::int64_t freqIndex, std::int64_t gainIndex,
+void ComputeBand(Curve& curve, std::int64_t type, std::int64_t freqIndex, std::int64_t gainIndex,
                  std::int64_t bandwidthIndex, std::int64_t flat);
 
 } // namespace kelo

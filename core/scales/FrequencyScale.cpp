@@ -54,7 +54,7 @@ std::string FrequencyTableScale::text(std::int64_t index) const {
     return std::string(texts[static_cast<std::size_t>(clampIndex(index, maxIndex) + textOffset)]);
 }
 
-int FrequencyTableScale::indexFromValue(double hz) const {
+int FrequencyTableScale::IndexFromValue(double hz) const {
     return clampRealIndex(reverse(hz), maxIndex);
 }
 
@@ -63,7 +63,7 @@ std::optional<int> FrequencyTableScale::indexFromText(std::string_view typed) co
     if (!hz) {
         return std::nullopt;
     }
-    return indexFromValue(*hz);
+    return IndexFromValue(*hz);
 }
 
 // log2 of zero or a negative frequency is -inf or NaN; both clamp to index 0.

@@ -23,7 +23,7 @@ struct FrequencyTableScale {
     /// Listed text of an index (clamped to the range), e.g. "1k00Hz".
     std::string text(std::int64_t index) const;
     /// Nearest index of a typed frequency [Hz], clamped to the range.
-    int indexFromValue(double hz) const;
+    int IndexFromValue(double hz) const;
     /// Index of a typed text ("1000", "1000hz"); nothing when the text is refused.
     std::optional<int> indexFromText(std::string_view typed) const;
 };

@@ -17,7 +17,7 @@ std::string LevelTextScale::text(std::int64_t index) const {
            "dB";
 }
 
-int LevelTextScale::indexFromValue(double db) const {
+int LevelTextScale::IndexFromValue(double db) const {
     return clampRealIndex(db < -22 ? nearest(2 * (db + 58)) : nearest(5 * (db + 22) + 72), maxIndex);
 }
 
@@ -26,7 +26,7 @@ std::optional<int> LevelTextScale::indexFromText(std::string_view typed) const {
     if (!db) {
         return std::nullopt;
     }
-    return indexFromValue(*db);
+    return IndexFromValue(*db);
 }
 
 } // namespace kelo

@@ -16,7 +16,7 @@ struct LevelTextScale {
     /// Text of an index (clamped): "-58.0dB", "-22.0dB", "0.0dB", "7.8dB", "OFF".
     std::string text(std::int64_t index) const;
     /// Nearest index of a typed level [dB], clamped; 8 dB and above select "OFF".
-    int indexFromValue(double db) const;
+    int IndexFromValue(double db) const;
     /// Index of a typed text ("-10", "-10dB"); nothing when the text is refused.
     std::optional<int> indexFromText(std::string_view typed) const;
 };

@@ -11,7 +11,7 @@ std::optional<int> RuleScale::indexFromText(std::string_view typed) const {
     if (!number) {
         return std::nullopt;
     }
-    return indexFromValue(*number);
+    return IndexFromValue(*number);
 }
 
 // The value rules are written exactly as the unit documentation gives them, operand order included,

@@ -31,7 +31,7 @@ struct RuleScale {
     std::string text(std::int64_t index) const { return numberText(index) + std::string(unit); }
 
     /// Nearest index of a typed value, clamped to the range.
-    int indexFromValue(double typed) const { return clampRealIndex(reverse(typed), maxIndex); }
+    int IndexFromValue(double typed) const { return clampRealIndex(reverse(typed), maxIndex); }
 
     /// Index of a typed text ("3.3", "3.3dB"); nothing when the text is refused.
     std::optional<int> indexFromText(std::string_view typed) const;

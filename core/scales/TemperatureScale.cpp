@@ -19,7 +19,7 @@ std::string TemperatureScaleType::text(std::int64_t index, TemperatureUnit unit)
     return std::to_string(celsius) + "\u00b0C";
 }
 
-int TemperatureScaleType::indexFromValue(double typed, TemperatureUnit unit) const {
+int TemperatureScaleType::IndexFromValue(double typed, TemperatureUnit unit) const {
     const double index =
         unit == TemperatureUnit::Fahrenheit ? nearest((typed - 32) * 5 / 9 + 30) : nearest(typed + 30);
     return clampRealIndex(index, maxIndex);
@@ -32,7 +32,7 @@ std::optional<int> TemperatureScaleType::indexFromText(std::string_view typed, T
     if (!number) {
         return std::nullopt;
     }
-    return indexFromValue(*number, unit);
+    return IndexFromValue(*number, unit);
 }
 
 const std::array<std::int32_t, 91>& soundSpeedTable() {

@@ -20,7 +20,7 @@ struct TemperatureScaleType {
     /// "20°C" (no sign) or "+68.0°F" (always signed, one decimal); UTF-8.
     std::string text(std::int64_t index, TemperatureUnit unit) const;
     /// Nearest index of a typed temperature in the given unit, clamped.
-    int indexFromValue(double typed, TemperatureUnit unit) const;
+    int IndexFromValue(double typed, TemperatureUnit unit) const;
     /// Index of a typed text: the number, then nothing, "°" or "°C" ("°F" in Fahrenheit), any case.
     std::optional<int> indexFromText(std::string_view typed, TemperatureUnit unit) const;
 };

@@ -90,7 +90,7 @@ std::optional<UnitEditResult> CSystemDoc::runUnitDialog(bool modify, std::uint32
     UnitSettings values;
     bool gangingAllowed = true;
     if (modify) {
-        const Unit* unit = m_system.findUnit(unitKey);
+        const Unit* unit = m_system.FindUnit(unitKey);
         if (unit == nullptr) {
             return std::nullopt;
         }
@@ -190,7 +190,7 @@ CUnitChildFrame* CSystemDoc::openUnitWindow(std::uint32_t unitKey) {
 }
 
 QString CSystemDoc::unitCaption(std::uint32_t unitKey) const {
-    const Unit* unit = m_system.findUnit(unitKey);
+    const Unit* unit = m_system.FindUnit(unitKey);
     if (unit == nullptr) {
         return {};
     }
@@ -205,7 +205,7 @@ QString CSystemDoc::unitCaption(std::uint32_t unitKey) const {
 
 bool CSystemDoc::confirmDeleteUnit(std::uint32_t unitKey) {
     m_modified = false;
-    const Unit* unit = m_system.findUnit(unitKey);
+    const Unit* unit = m_system.FindUnit(unitKey);
     if (unit == nullptr) {
         return true;
     }
@@ -217,7 +217,7 @@ bool CSystemDoc::confirmDeleteUnit(std::uint32_t unitKey) {
     if (answer != QMessageBox::Ok) {
         return false;
     }
-    const std::vector<std::uint32_t> removed = m_system.deleteUnit(unitKey);
+    const std::vector<std::uint32_t> removed = m_system.DeleteUnit(unitKey);
     if (m_onLine && lineHooks().unitRemoved) {
         for (const std::uint32_t id : removed) {
             lineHooks().unitRemoved(*this, static_cast<int>(id));

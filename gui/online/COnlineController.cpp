@@ -259,7 +259,7 @@ void COnlineController::stopEngineFor(CSystemDoc& document) {
 
 void COnlineController::sendGanging(CSystemDoc& document, std::uint32_t unitKey) {
     // Only the system that owns the line talks to it: another system's unit may share the identifier.
-    const Unit* unit = document.system().findUnit(unitKey);
+    const Unit* unit = document.system().FindUnit(unitKey);
     if (unit == nullptr || m_app.onLineDocument() != &document || !m_engine) {
         return;
     }

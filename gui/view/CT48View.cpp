@@ -45,7 +45,7 @@ QString CT48View::routingText() const {
 }
 
 void CT48View::refreshUnit() {
-    const Unit* unit = m_document->system().findUnit(m_unitKey);
+    const Unit* unit = m_document->system().FindUnit(m_unitKey);
     if (unit == nullptr) {
         return;
     }
@@ -63,7 +63,7 @@ void CT48View::refreshUnit() {
 
 void CT48View::refreshConnectionIndicator() {
     ConnectionIndicator next = ConnectionIndicator::Hidden;
-    const Unit* unit = m_document->system().findUnit(m_unitKey);
+    const Unit* unit = m_document->system().FindUnit(m_unitKey);
     const auto& state = CSystemDoc::lineHooks().connectionState;
     if (m_document->isOnLine() && unit != nullptr && state) {
         switch (state(static_cast<int>(unit->busId()))) {

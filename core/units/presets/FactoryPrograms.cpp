@@ -75,7 +75,7 @@ std::vector<UnitParams> FactoryPrograms::defaultConfiguration(std::size_t n) {
     return programs;
 }
 
-bool FactoryPrograms::readPresetFile(const std::filesystem::path& path, std::size_t n,
+bool FactoryPrograms::ReadPresetFile(const std::filesystem::path& path, std::size_t n,
                                      std::vector<UnitParams>& programs) {
     std::ifstream file(path, std::ios::binary);
     if (!file) {
@@ -110,7 +110,7 @@ FactoryPrograms::Table& FactoryPrograms::tableOf(Family family) {
 }
 
 void FactoryPrograms::load(Family family, Table& table) {
-    if (readPresetFile(m_folder / kFileName, count(family), table.programs)) {
+    if (ReadPresetFile(m_folder / kFileName, count(family), table.programs)) {
         return;
     }
     table.programs = defaultConfiguration(count(family));

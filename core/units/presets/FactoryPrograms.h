@@ -54,7 +54,7 @@ public:
 
     /// Reads the first n user programs of the presets file at path into programs (used flags 0).
     /// @return false when the file is missing, unreadable or too short; programs is then unchanged.
-    static bool readPresetFile(const std::filesystem::path& path, std::size_t n,
+    static bool ReadPresetFile(const std::filesystem::path& path, std::size_t n,
                                std::vector<UnitParams>& programs);
 
 private:

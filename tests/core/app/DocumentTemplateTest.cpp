@@ -9,20 +9,20 @@ using kelo::Family;
 using kelo::TemplateField;
 
 TEST(DocumentTemplate, LookupsFindTheFirstMatchingTemplate) {
-    const kelo::DocumentTemplate* system = kelo::findTemplate("TzAmp_S.Document", TemplateField::FileTypeId);
+    const kelo::DocumentTemplate* system = kelo::FindTemplate("TzAmp_S.Document", TemplateField::FileTypeId);
     ASSERT_NE(system, nullptr);
     EXPECT_EQ(system->resourceId, 415);
     EXPECT_FALSE(system->unitWindow);
 
-    const kelo::DocumentTemplate* window = kelo::findTemplate("Tz48P", TemplateField::DocumentName);
+    const kelo::DocumentTemplate* window = kelo::FindTemplate("Tz48P", TemplateField::DocumentName);
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->resourceId, 136);
-    EXPECT_EQ(kelo::findTemplate("Tz48", TemplateField::DocumentName)->resourceId, 129);
-    EXPECT_EQ(kelo::findTemplate("KlE", TemplateField::DocumentName)->resourceId, 134);
+    EXPECT_EQ(kelo::FindTemplate("Tz48", TemplateField::DocumentName)->resourceId, 129);
+    EXPECT_EQ(kelo::FindTemplate("KlE", TemplateField::DocumentName)->resourceId, 134);
 
     // Empty fields never match, so the window title (empty everywhere) finds nothing.
-    EXPECT_EQ(kelo::findTemplate("", TemplateField::WindowTitle), nullptr);
-    EXPECT_EQ(kelo::findTemplate("tz48_s.document", TemplateField::FileTypeId), nullptr);
+    EXPECT_EQ(kelo::FindTemplate("", TemplateField::WindowTitle), nullptr);
+    EXPECT_EQ(kelo::FindTemplate("tz48_s.document", TemplateField::FileTypeId), nullptr);
 }
 
 TEST(DocumentTemplate, OnlySystemTemplatesHaveAFileNewName) {

@@ -27,17 +27,17 @@ TEST_F(UnitSystemTest, KeysGrowAndDeletingTheLastDoesNotLowerThem) {
     EXPECT_EQ(system.proposedUnitName(), u"Device4");
     EXPECT_EQ(system.lastUnitKey(), 2u);
 
-    EXPECT_EQ(system.deleteUnit(2), (std::vector<std::uint32_t>{2}));
-    EXPECT_EQ(system.findUnit(2), nullptr);
+    EXPECT_EQ(system.DeleteUnit(2), (std::vector<std::uint32_t>{2}));
+    EXPECT_EQ(system.FindUnit(2), nullptr);
     EXPECT_EQ(system.lastUnitKey(), 2u);
     const kelo::UnitEditResult added = system.addNewUnit({u"D", 3}, m_programs);
     ASSERT_TRUE(added.ok());
     EXPECT_EQ(added.unit->key(), 3u);
-    EXPECT_TRUE(system.deleteUnit(42).empty());
+    EXPECT_TRUE(system.DeleteUnit(42).empty());
 
     // An emptied list starts again at key 0.
     for (std::uint32_t key : {0u, 1u, 3u}) {
-        system.deleteUnit(key);
+        system.DeleteUnit(key);
     }
     EXPECT_TRUE(system.empty());
     EXPECT_EQ(system.addNewUnit({u"E", 1}, m_programs).unit->key(), 0u);
@@ -45,12 +45,12 @@ TEST_F(UnitSystemTest, KeysGrowAndDeletingTheLastDoesNotLowerThem) {
 
 TEST_F(UnitSystemTest, IdentifiersMustDifferAndModifyMayKeepItsOwn) {
     UnitSystem system(Family::Tz48P);
-    EXPECT_TRUE(system.isIdentifierFree(1));
-    EXPECT_FALSE(system.isIdentifierFree(0));
-    EXPECT_FALSE(system.isIdentifierFree(33));
+    EXPECT_TRUE(system.IsIdentifierFree(1));
+    EXPECT_FALSE(system.IsIdentifierFree(0));
+    EXPECT_FALSE(system.IsIdentifierFree(33));
     ASSERT_TRUE(system.addNewUnit({u"One", 1}, m_programs).ok());
     ASSERT_TRUE(system.addNewUnit({u"Two", 2}, m_programs).ok());
-    EXPECT_FALSE(system.isIdentifierFree(2));
+    EXPECT_FALSE(system.IsIdentifierFree(2));
 
     const kelo::UnitEditResult clash = system.addNewUnit({u"Three", 2}, m_programs);
     EXPECT_EQ(clash.status, UnitEditStatus::IdentifierInUse);
@@ -59,10 +59,10 @@ TEST_F(UnitSystemTest, IdentifiersMustDifferAndModifyMayKeepItsOwn) {
     EXPECT_EQ(system.lastUnitKey(), 1u);
 
     EXPECT_EQ(system.modifyUnit(0, {u"Renamed", 2}).status, UnitEditStatus::IdentifierInUse);
-    EXPECT_EQ(system.findUnit(0)->name(), u"One");
+    EXPECT_EQ(system.FindUnit(0)->name(), u"One");
     ASSERT_TRUE(system.modifyUnit(0, {u"Renamed", 1, true, true}).ok());
-    EXPECT_EQ(system.findUnit(0)->name(), u"Renamed");
-    EXPECT_EQ(system.findUnit(0)->processor()->live.inputGanging(), 1u);
+    EXPECT_EQ(system.FindUnit(0)->name(), u"Renamed");
+    EXPECT_EQ(system.FindUnit(0)->processor()->live.inputGanging(), 1u);
     EXPECT_EQ(system.modifyUnit(0, {u"X", 40}).status, UnitEditStatus::IdentifierOutOfRange);
     EXPECT_EQ(system.modifyUnit(9, {u"X", 5}).status, UnitEditStatus::NoSuchUnit);
 }
@@ -120,7 +120,7 @@ TEST_F(UnitSystemTest, RoutingModesTwoToSevenNeverGetGanging) {
     ASSERT_EQ(cleared.size(), 1u);
     EXPECT_EQ(cleared[0]->key(), 1u);
     EXPECT_EQ(scanned.lastUnitKey(), 1u);
-    EXPECT_EQ(scanned.findUnit(0)->processor()->live.inputGanging(), 1u);
+    EXPECT_EQ(scanned.FindUnit(0)->processor()->live.inputGanging(), 1u);
     EXPECT_EQ(cleared[0]->processor()->live.outputGanging(), 0u);
 }
 

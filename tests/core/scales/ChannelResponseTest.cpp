@@ -25,7 +25,7 @@ void expectCurveNear(const Curve& a, const Curve& b, double tolerance) {
 
 Curve bandCurve(std::int64_t type, std::int64_t freq, std::int64_t gain = 30) {
     Curve curve{};
-    computeBand(curve, type, freq, gain, 19, 0);
+    ComputeBand(curve, type, freq, gain, 19, 0);
     return curve;
 }
 
@@ -37,7 +37,7 @@ TEST(ComputeChannel, TotalIsTheSumOfItsCurves) {
     bands[3] = {3, 170, 19, 50, 1};
     bands[4] = {4, 180, 19, 10, 0};
     ChannelResponse response;
-    computeChannel(response, crossover(8, 170, 5, 40), bands);
+    ComputeChannel(response, crossover(8, 170, 5, 40), bands);
     ASSERT_EQ(response.bandCount, 5U);
     for (std::size_t g = 0; g < kResponsePointCount; ++g) {
         double sum = response.lowPass[g] + response.highPass[g];
@@ -55,7 +55,7 @@ TEST(ComputeChannel, TotalIsTheSumOfItsCurves) {
 TEST(ComputeChannel, LinkRiley48LowPassBorrowsTheLastTwoBands) {
     std::vector<EqBand> bands(5, EqBand{9, 120, 19, 30, 0}); // notches the borrowing must override
     ChannelResponse response;
-    computeChannel(response, crossover(10, 120, 0, 60), bands);
+    ComputeChannel(response, crossover(10, 120, 0, 60), bands);
     EXPECT_NEAR(response.lowPass[k1kHz], -3.01, 0.05); // the crossover's own half
     EXPECT_NEAR(response.lowPass[k1kHz] + response.bands[3][k1kHz] + response.bands[4][k1kHz], -6.02, 0.05);
     expectCurveNear(response.bands[3], bandCurve(6, 120), 0.0);
@@ -66,7 +66,7 @@ TEST(ComputeChannel, LinkRiley48LowPassBorrowsTheLastTwoBands) {
 TEST(ComputeChannel, LinkRiley48OfBothFiltersBorrowsFourBands) {
     const std::vector<EqBand> bands(5);
     ChannelResponse response;
-    computeChannel(response, crossover(10, 160, 10, 60), bands);
+    ComputeChannel(response, crossover(10, 160, 10, 60), bands);
     expectCurveNear(response.bands[1], bandCurve(8, 60), 0.0);
     expectCurveNear(response.bands[2], bandCurve(7, 60), 0.0);
     expectCurveNear(response.bands[3], bandCurve(6, 160), 0.0);
@@ -75,7 +75,7 @@ TEST(ComputeChannel, LinkRiley48OfBothFiltersBorrowsFourBands) {
     EXPECT_NEAR(response.highPass[72] + response.bands[1][72] + response.bands[2][72], -6.02, 0.05);
     EXPECT_NEAR(response.total[k1kHz], 0.0, 0.01);
 
-    computeChannel(response, crossover(0, 160, 10, 60), bands);
+    ComputeChannel(response, crossover(0, 160, 10, 60), bands);
     expectCurveNear(response.bands[3], bandCurve(8, 60), 0.0);
     expectCurveNear(response.bands[4], bandCurve(7, 60), 0.0);
     expectCurveNear(response.bands[2], bandCurve(2, 140), 0.0);
@@ -84,7 +84,7 @@ TEST(ComputeChannel, LinkRiley48OfBothFiltersBorrowsFourBands) {
 TEST(ComputeChannel, TenBandChannelsBorrowBandsSixToNine) {
     const std::vector<EqBand> bands(10, EqBand{2, 120, 19, 60, 0});
     ChannelResponse response;
-    computeChannel(response, crossover(10, 160, 10, 60), bands);
+    ComputeChannel(response, crossover(10, 160, 10, 60), bands);
     ASSERT_EQ(response.bandCount, 10U);
     expectCurveNear(response.bands[5], bandCurve(2, 120, 60), 0.0);
     expectCurveNear(response.bands[6], bandCurve(8, 60), 0.0);
@@ -96,7 +96,7 @@ TEST(ComputeChannel, TenBandChannelsBorrowBandsSixToNine) {
 TEST(ComputeChannel, DamagedRecordsGiveDefinedCurves) {
     std::vector<EqBand> bands(12, EqBand{77, 9999, 9999, 9999, 0});
     ChannelResponse response;
-    computeChannel(response, crossover(4000000000U, 9999, 11, 9999), bands);
+    ComputeChannel(response, crossover(4000000000U, 9999, 11, 9999), bands);
     EXPECT_EQ(response.bandCount, kMaxChannelBands);
     for (double db : response.total) {
         EXPECT_EQ(db, 0.0);
@@ -111,7 +111,7 @@ TEST(AccumulateChannel, MatchesTheTotalOfComputeChannel) {
     for (const auto& xo : {crossover(10, 150, 10, 20), crossover(6, 10, 3, 0), crossover(0, 0, 10, 200),
                            crossover(9, 100, 4, 30)}) {
         ChannelResponse response;
-        computeChannel(response, xo, bands);
+        ComputeChannel(response, xo, bands);
         PowerAccumulator power;
         accumulateChannel(power, xo, bands);
         Curve total{};

@@ -25,63 +25,63 @@ TEST(SoundSpeedTable, EntriesFollowTheRule) {
 }
 
 TEST(DelayConversion, DistanceToSamplesAndTime) {
-    EXPECT_EQ(samplesFromDistance(1000, k20C), 140);
-    EXPECT_EQ(microsecondsFromSamples(140), 2917);
-    EXPECT_EQ(delayText(1000, 0, k20C), "2917us");
-    EXPECT_EQ(delayText(1000, 1, k20C), "2ms");
-    EXPECT_EQ(delayText(1000, 2, k20C), "1000mm");
-    EXPECT_EQ(delayText(1000, 3, k20C), "1.0m");
-    EXPECT_EQ(samplesFromDistance(1000, kMinus30C), 154);
-    EXPECT_EQ(delayText(1000, 0, kMinus30C), "3208us");
-    EXPECT_EQ(samplesFromMicroseconds(3000), 144);
-    EXPECT_EQ(delayText(0, 0, k20C), "0us");
-    EXPECT_EQ(delayText(1000, 9, k20C), "1.0m"); // unit clamps
+    EXPECT_EQ(SamplesFromDistance(1000, k20C), 140);
+    EXPECT_EQ(MicrosecondsFromSamples(140), 2917);
+    EXPECT_EQ(DelayText(1000, 0, k20C), "2917us");
+    EXPECT_EQ(DelayText(1000, 1, k20C), "2ms");
+    EXPECT_EQ(DelayText(1000, 2, k20C), "1000mm");
+    EXPECT_EQ(DelayText(1000, 3, k20C), "1.0m");
+    EXPECT_EQ(SamplesFromDistance(1000, kMinus30C), 154);
+    EXPECT_EQ(DelayText(1000, 0, kMinus30C), "3208us");
+    EXPECT_EQ(SamplesFromMicroseconds(3000), 144);
+    EXPECT_EQ(DelayText(0, 0, k20C), "0us");
+    EXPECT_EQ(DelayText(1000, 9, k20C), "1.0m"); // unit clamps
 }
 
 TEST(DelayConversion, LargestDelaysDoNotOverflow) {
     const std::int64_t mm = 4294967295LL; // a damaged unsigned field
-    const std::int64_t samples = samplesFromDistance(mm, kMinus30C);
+    const std::int64_t samples = SamplesFromDistance(mm, kMinus30C);
     EXPECT_EQ(samples, std::llround(15352.0 * 4294967295.0 / 100000));
-    EXPECT_GT(microsecondsFromSamples(samples), 0);
-    EXPECT_EQ(delayText(900000, 0, kMinus30C), "2878500us");
+    EXPECT_GT(MicrosecondsFromSamples(samples), 0);
+    EXPECT_EQ(DelayText(900000, 0, kMinus30C), "2878500us");
 }
 
 TEST(DelayConversion, SamplesRoundTripThroughDistance) {
     for (int t : {0, 30, 50, 90}) {
         for (std::int64_t n = 0; n < 5000; n += 7) {
-            EXPECT_EQ(samplesFromDistance(distanceFromSamples(n, t), t), n);
+            EXPECT_EQ(SamplesFromDistance(DistanceFromSamples(n, t), t), n);
         }
     }
 }
 
 TEST(StepDelay, MetresSnapToHalfMetres) {
-    EXPECT_EQ(stepDelay(1200, 1, 3, k20C, 100000), 1500);
-    EXPECT_EQ(stepDelay(1200, -1, 3, k20C, 100000), 1000);
-    EXPECT_EQ(stepDelay(1000, 1, 3, k20C, 100000), 1500);
-    EXPECT_EQ(stepDelay(1000, -3, 3, k20C, 100000), 0);
-    EXPECT_EQ(stepDelay(99800, 1, 3, k20C, 100000), 100000);
-    EXPECT_EQ(stepDelay(99800, 5, 3, k20C, 100000), 100000);
+    EXPECT_EQ(StepDelay(1200, 1, 3, k20C, 100000), 1500);
+    EXPECT_EQ(StepDelay(1200, -1, 3, k20C, 100000), 1000);
+    EXPECT_EQ(StepDelay(1000, 1, 3, k20C, 100000), 1500);
+    EXPECT_EQ(StepDelay(1000, -3, 3, k20C, 100000), 0);
+    EXPECT_EQ(StepDelay(99800, 1, 3, k20C, 100000), 100000);
+    EXPECT_EQ(StepDelay(99800, 5, 3, k20C, 100000), 100000);
 }
 
 TEST(StepDelay, MillisecondsSnapToWholeMilliseconds) {
     const std::int64_t at2917us = 1000; // 140 samples at 20 C
-    const std::int64_t up = stepDelay(at2917us, 1, 1, k20C, 900000);
-    EXPECT_EQ(delayText(up, 0, k20C), "3000us");
-    const std::int64_t upAgain = stepDelay(up, 1, 1, k20C, 900000);
-    EXPECT_EQ(delayText(upAgain, 0, k20C), "4000us");
-    const std::int64_t down = stepDelay(at2917us, -1, 1, k20C, 900000);
-    EXPECT_EQ(delayText(down, 0, k20C), "2000us");
-    EXPECT_EQ(stepDelay(at2917us, -5, 1, k20C, 900000), 0);
+    const std::int64_t up = StepDelay(at2917us, 1, 1, k20C, 900000);
+    EXPECT_EQ(DelayText(up, 0, k20C), "3000us");
+    const std::int64_t upAgain = StepDelay(up, 1, 1, k20C, 900000);
+    EXPECT_EQ(DelayText(upAgain, 0, k20C), "4000us");
+    const std::int64_t down = StepDelay(at2917us, -1, 1, k20C, 900000);
+    EXPECT_EQ(DelayText(down, 0, k20C), "2000us");
+    EXPECT_EQ(StepDelay(at2917us, -5, 1, k20C, 900000), 0);
 }
 
 TEST(StepDelay, SampleUnitsMoveOneSample) {
     for (int unit : {0, 2}) {
-        const std::int64_t up = stepDelay(1000, 1, unit, k20C, 900000);
-        EXPECT_EQ(samplesFromDistance(up, k20C), 141);
-        EXPECT_EQ(stepDelay(0, -1, unit, k20C, 900000), 0);
-        EXPECT_EQ(stepDelay(1000, 1, unit, k20C, 1000), 1000);
+        const std::int64_t up = StepDelay(1000, 1, unit, k20C, 900000);
+        EXPECT_EQ(SamplesFromDistance(up, k20C), 141);
+        EXPECT_EQ(StepDelay(0, -1, unit, k20C, 900000), 0);
+        EXPECT_EQ(StepDelay(1000, 1, unit, k20C, 1000), 1000);
     }
-    EXPECT_EQ(stepDelay(1234, 0, 0, k20C, 900000), 1234);
+    EXPECT_EQ(StepDelay(1234, 0, 0, k20C, 900000), 1234);
 }
 
 } // namespace

@@ -46,7 +46,7 @@ TEST(ResponseFrequencyGrid, EndsAndScaleAlignment) {
 
 TEST(ComputeBand, PeakingReachesItsGainAtTheCentre) {
     Curve curve{};
-    computeBand(curve, 2, k1kIndex, kGain6dB, kOneOctave, 0);
+    ComputeBand(curve, 2, k1kIndex, kGain6dB, kOneOctave, 0);
     EXPECT_NEAR(curve[k1kHz], 6.0, 0.005);
     EXPECT_NEAR(curve[k20Hz], 0.0, 0.01);
     EXPECT_NEAR(curve[k20kHz], 0.0, 0.01);
@@ -55,8 +55,8 @@ TEST(ComputeBand, PeakingReachesItsGainAtTheCentre) {
 TEST(ComputeBand, FirstOrderLowShelfBoostAndCutMirror) {
     Curve boost{};
     Curve cut{};
-    computeBand(boost, 0, k1kIndex, kGain6dB, kOneOctave, 0);
-    computeBand(cut, 0, k1kIndex, kGainCut6dB, kOneOctave, 0);
+    ComputeBand(boost, 0, k1kIndex, kGain6dB, kOneOctave, 0);
+    ComputeBand(cut, 0, k1kIndex, kGainCut6dB, kOneOctave, 0);
     EXPECT_NEAR(boost[k20Hz], 6.0, 0.01);
     EXPECT_NEAR(boost[k1kHz], 3.96, 0.01);
     EXPECT_NEAR(boost[k20kHz], 0.0, 0.01);
@@ -67,7 +67,7 @@ TEST(ComputeBand, FirstOrderLowShelfBoostAndCutMirror) {
 
 TEST(ComputeBand, SecondOrderLowShelf) {
     Curve curve{};
-    computeBand(curve, 1, k1kIndex, kGain6dB, kOneOctave, 0);
+    ComputeBand(curve, 1, k1kIndex, kGain6dB, kOneOctave, 0);
     EXPECT_NEAR(curve[k100Hz], 6.0, 0.01);
     EXPECT_NEAR(curve[k1kHz], 3.96, 0.01);
     EXPECT_NEAR(curve[k10kHz], 0.0, 0.01);
@@ -77,8 +77,8 @@ TEST(ComputeBand, HighShelvesMirrorTheLowShelves) {
     for (int type : {3, 4}) {
         Curve boost{};
         Curve cut{};
-        computeBand(boost, type, k1kIndex, kGain6dB, kOneOctave, 0);
-        computeBand(cut, type, k1kIndex, kGainCut6dB, kOneOctave, 0);
+        ComputeBand(boost, type, k1kIndex, kGain6dB, kOneOctave, 0);
+        ComputeBand(cut, type, k1kIndex, kGainCut6dB, kOneOctave, 0);
         EXPECT_NEAR(boost[k20Hz], 0.0, 0.01) << type;
         EXPECT_NEAR(boost[k1kHz], 3.96, 0.02) << type;
         EXPECT_NEAR(boost[k20kHz], 6.0, 0.05) << type;
@@ -88,10 +88,10 @@ TEST(ComputeBand, HighShelvesMirrorTheLowShelves) {
 
 TEST(ComputeBand, NotchAndFlatBands) {
     Curve curve{};
-    computeBand(curve, 9, k1kIndex, 30, kOneOctave, 0);
+    ComputeBand(curve, 9, k1kIndex, 30, kOneOctave, 0);
     EXPECT_NEAR(curve[k1kHz], -100.0, 0.05);
     EXPECT_NEAR(curve[k20Hz], 0.0, 0.01);
-    computeBand(curve, 9, k1kIndex, 30, kOneOctave, 1);
+    ComputeBand(curve, 9, k1kIndex, 30, kOneOctave, 1);
     for (double db : curve) {
         EXPECT_NEAR(db, 0.0, 1e-9);
     }
@@ -101,11 +101,11 @@ TEST(ComputeBand, ZeroGainOrFlatIsZeroEverywhereWhateverTheType) {
     Curve curve{};
     for (int type : {0, 1, 2, 3, 4}) {
         for (int freq : {0, 60, 120, 200}) {
-            computeBand(curve, type, freq, 30, kOneOctave, 0);
+            ComputeBand(curve, type, freq, 30, kOneOctave, 0);
             for (double db : curve) {
                 ASSERT_NEAR(db, 0.0, 1e-9) << type << " " << freq;
             }
-            computeBand(curve, type, freq, 60, 0, 1);
+            ComputeBand(curve, type, freq, 60, 0, 1);
             for (double db : curve) {
                 ASSERT_NEAR(db, 0.0, 1e-9) << type << " " << freq;
             }
@@ -119,7 +119,7 @@ TEST(ComputeBand, ExtremeSettingsStayFinite) {
         for (int freq : {0, 200}) {
             for (int gain : {0, 60}) {
                 for (int bw : {0, 59}) {
-                    computeBand(curve, type, freq, gain, bw, 0);
+                    ComputeBand(curve, type, freq, gain, bw, 0);
                     for (double db : curve) {
                         ASSERT_TRUE(std::isfinite(db)) << type << " " << freq << " " << gain << " " << bw;
                     }
@@ -132,35 +132,35 @@ TEST(ComputeBand, ExtremeSettingsStayFinite) {
 TEST(ComputeBand, UnknownTypesAndIndicesGiveADefinedCurve) {
     Curve curve{};
     curve.fill(7.0);
-    computeBand(curve, 10, k1kIndex, kGain6dB, kOneOctave, 0);
+    ComputeBand(curve, 10, k1kIndex, kGain6dB, kOneOctave, 0);
     for (double db : curve) {
         EXPECT_EQ(db, 0.0);
     }
-    computeBand(curve, -1, 500, 9999, -4, 0);
+    ComputeBand(curve, -1, 500, 9999, -4, 0);
     for (double db : curve) {
         EXPECT_EQ(db, 0.0);
     }
     Curve clamped{};
     Curve reference{};
-    computeBand(clamped, 2, 9999, 9999, 9999, 0);
-    computeBand(reference, 2, 200, 60, 59, 0);
+    ComputeBand(clamped, 2, 9999, 9999, 9999, 0);
+    ComputeBand(reference, 2, 200, 60, 59, 0);
     EXPECT_EQ(clamped, reference);
 }
 
 TEST(CrossoverFilters, CutOffLevels) {
     Curve curve{};
-    computeLowPass(curve, 7, k1kIndex);
+    ComputeLowPass(curve, 7, k1kIndex);
     EXPECT_NEAR(curve[k1kHz], -3.01, 0.05);
     EXPECT_NEAR(curve[k20Hz], 0.0, 0.01);
     EXPECT_LT(curve[k10kHz], -75.0);
-    computeLowPass(curve, 9, k1kIndex);
+    ComputeLowPass(curve, 9, k1kIndex);
     EXPECT_NEAR(curve[k1kHz], -6.02, 0.05);
-    computeHighPass(curve, 9, k1kIndex);
+    ComputeHighPass(curve, 9, k1kIndex);
     EXPECT_NEAR(curve[k1kHz], -6.02, 0.05);
     EXPECT_NEAR(curve[k20kHz], 0.0, 0.01);
-    computeHighPass(curve, 4, k1kIndex);
+    ComputeHighPass(curve, 4, k1kIndex);
     EXPECT_NEAR(curve[k1kHz], -6.02, 0.05);
-    computeLowPass(curve, 1, k1kIndex);
+    ComputeLowPass(curve, 1, k1kIndex);
     EXPECT_NEAR(curve[k1kHz], -3.01, 0.05);
 }
 
@@ -168,8 +168,8 @@ TEST(CrossoverFilters, EveryTypeIsUnityInItsPassBandAndCutsItsStopBand) {
     Curve low{};
     Curve high{};
     for (int type = 1; type <= 9; ++type) {
-        computeLowPass(low, type, k1kIndex);
-        computeHighPass(high, type, k1kIndex);
+        ComputeLowPass(low, type, k1kIndex);
+        ComputeHighPass(high, type, k1kIndex);
         EXPECT_NEAR(low[0], 0.0, 0.01) << type;
         EXPECT_NEAR(high[219], 0.0, 0.05) << type;
         EXPECT_LT(low[k10kHz], -15.0) << type;
@@ -183,7 +183,7 @@ TEST(CrossoverFilters, ThruAndUnknownTypesAreZero) {
     Curve curve{};
     for (int type : {0, 10, 11, -1}) {
         curve.fill(3.0);
-        computeHighPass(curve, type, 60);
+        ComputeHighPass(curve, type, 60);
         for (double db : curve) {
             EXPECT_EQ(db, 0.0);
         }

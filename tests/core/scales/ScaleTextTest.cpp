@@ -38,15 +38,15 @@ TEST(FrequencyScale, OutOfRangeIndicesClamp) {
 }
 
 TEST(FrequencyScale, TypedFrequenciesSelectTheNearestIndex) {
-    EXPECT_EQ(FrequencyScale.indexFromValue(1000), 120);
-    EXPECT_EQ(FrequencyScale.indexFromValue(16), 1);
-    EXPECT_EQ(FrequencyScale.indexFromValue(0), 0);
-    EXPECT_EQ(FrequencyScale.indexFromValue(-50), 0);
-    EXPECT_EQ(FrequencyScale.indexFromValue(1e9), 200);
+    EXPECT_EQ(FrequencyScale.IndexFromValue(1000), 120);
+    EXPECT_EQ(FrequencyScale.IndexFromValue(16), 1);
+    EXPECT_EQ(FrequencyScale.IndexFromValue(0), 0);
+    EXPECT_EQ(FrequencyScale.IndexFromValue(-50), 0);
+    EXPECT_EQ(FrequencyScale.IndexFromValue(1e9), 200);
     EXPECT_EQ(FrequencyScale.indexFromText("1000Hz"), 120);
     EXPECT_EQ(FrequencyScale.indexFromText("1k00Hz"), std::nullopt);
     for (int i = 0; i <= 200; ++i) {
-        EXPECT_EQ(FrequencyScale.indexFromValue(FrequencyScale.value(i)), i);
+        EXPECT_EQ(FrequencyScale.IndexFromValue(FrequencyScale.value(i)), i);
     }
 }
 
@@ -57,10 +57,10 @@ TEST(CoarseFrequencyScale, RunsShareOneTextList) {
     EXPECT_EQ(BoostHighFrequency.text(18), "16k00Hz");
     EXPECT_EQ(coarseFrequencyText(43), "16k00Hz");
     for (int i = 0; i <= 24; ++i) {
-        EXPECT_EQ(BoostLowFrequency.indexFromValue(BoostLowFrequency.value(i)), i);
+        EXPECT_EQ(BoostLowFrequency.IndexFromValue(BoostLowFrequency.value(i)), i);
     }
     for (int i = 0; i <= 18; ++i) {
-        EXPECT_EQ(BoostHighFrequency.indexFromValue(BoostHighFrequency.value(i)), i);
+        EXPECT_EQ(BoostHighFrequency.IndexFromValue(BoostHighFrequency.value(i)), i);
     }
 }
 
@@ -73,11 +73,11 @@ TEST(LevelTextTable, TextsAndLimiterThresholdTyping) {
     EXPECT_EQ(LevelTextTable.text(221), "7.8dB");
     EXPECT_EQ(LevelTextTable.text(222), "OFF");
     EXPECT_EQ(LevelTextTable.text(9999), "OFF");
-    EXPECT_EQ(LimiterThreshold.indexFromValue(-22), 72);
-    EXPECT_EQ(LimiterThreshold.indexFromValue(-22.1), 72);
-    EXPECT_EQ(LimiterThreshold.indexFromValue(8), 222);
-    EXPECT_EQ(LimiterThreshold.indexFromValue(100), 222);
-    EXPECT_EQ(LimiterThreshold.indexFromValue(-100), 0);
+    EXPECT_EQ(LimiterThreshold.IndexFromValue(-22), 72);
+    EXPECT_EQ(LimiterThreshold.IndexFromValue(-22.1), 72);
+    EXPECT_EQ(LimiterThreshold.IndexFromValue(8), 222);
+    EXPECT_EQ(LimiterThreshold.IndexFromValue(100), 222);
+    EXPECT_EQ(LimiterThreshold.IndexFromValue(-100), 0);
     EXPECT_EQ(LimiterThreshold.indexFromText("-10.3dB"), 131);
     for (int i = 0; i < 222; ++i) {
         EXPECT_EQ(LimiterThreshold.indexFromText(LevelTextTable.text(i)), i) << i;
@@ -134,13 +134,13 @@ TEST(RuleScales, EveryIndexSurvivesItsTextAndItsValue) {
         std::set<std::string> texts;
         for (int i = 0; i <= scale->maxIndex; ++i) {
             EXPECT_TRUE(texts.insert(scale->text(i)).second) << scale->text(i) << " repeats";
-            EXPECT_EQ(scale->indexFromValue(scale->value(i)), i) << scale->text(i);
+            EXPECT_EQ(scale->IndexFromValue(scale->value(i)), i) << scale->text(i);
             EXPECT_EQ(scale->indexFromText(scale->text(i)), i) << scale->text(i);
         }
         const bool rising = scale->value(scale->maxIndex) > scale->value(0);
-        EXPECT_EQ(scale->indexFromValue(1e300), rising ? scale->maxIndex : 0);
-        EXPECT_EQ(scale->indexFromValue(-1e300), rising ? 0 : scale->maxIndex);
-        EXPECT_EQ(scale->indexFromValue(std::nan("")), 0);
+        EXPECT_EQ(scale->IndexFromValue(1e300), rising ? scale->maxIndex : 0);
+        EXPECT_EQ(scale->IndexFromValue(-1e300), rising ? 0 : scale->maxIndex);
+        EXPECT_EQ(scale->IndexFromValue(std::nan("")), 0);
         EXPECT_EQ(scale->value(-1), scale->value(0));
         EXPECT_EQ(scale->text(1LL << 40), scale->text(scale->maxIndex));
     }
