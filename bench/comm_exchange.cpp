@@ -2,10 +2,10 @@
 // poll, and one background sweep over one connected and 31 unused identifiers. The baseline is the
 // frame building alone, without any line.
 
-#include "Simulator.h"
-#include "comm/CommEngine.h"
-#include "comm/MessageExchange.h"
-#include "comm/PosixSerialLine.h"
+#include "sim/Simulator.h"
+#include "core/comm/engine/CommEngine.h"
+#include "core/comm/protocol/MessageExchange.h"
+#include "core/comm/line/PosixSerialLine.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,10 +2,10 @@
 // bands) and the whole Global composition of a unit, against the straightforward evaluation that
 // recomputes the trigonometry and one logarithm per section for every curve.
 
-#include "scales/ChannelResponse.h"
-#include "scales/FilterResponse.h"
-#include "scales/GlobalResponse.h"
-#include "scales/RuleScale.h"
+#include "core/scales/ChannelResponse.h"
+#include "core/scales/FilterResponse.h"
+#include "core/scales/GlobalResponse.h"
+#include "core/scales/RuleScale.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,8 @@
 // Reading and writing a system file of eight 2-in/6-out units (about 600 KB). The baseline copies the
 // same bytes, so the figures show what parsing and encoding add on top of moving the data.
 
-#include "app/SystemFile.h"
-#include "units/processor/ProcessorUnit.h"
+#include "core/app/SystemFile.h"
+#include "core/units/processor/ProcessorUnit.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,14 +2,14 @@
 // as a real line at the speed in use. Each run reports its time against the floor: the bytes that travel
 // in both directions at that speed (10 bit times per byte) plus the pauses the sequence prescribes.
 
-#include "Simulator.h"
-#include "comm/CommEngine.h"
-#include "comm/FamilyLine.h"
-#include "comm/NetworkScan.h"
-#include "comm/ProcessorImage.h"
-#include "comm/TransferPlan.h"
-#include "comm/UnitTransfer.h"
-#include "units/presets/FactoryPrograms.h"
+#include "sim/Simulator.h"
+#include "core/comm/engine/CommEngine.h"
+#include "core/comm/protocol/FamilyLine.h"
+#include "core/comm/engine/NetworkScan.h"
+#include "core/comm/images/ProcessorImage.h"
+#include "core/comm/images/TransferPlan.h"
+#include "core/comm/engine/UnitTransfer.h"
+#include "core/units/presets/FactoryPrograms.h"
 
 #include <benchmark/benchmark.h>
 

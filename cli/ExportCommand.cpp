@@ -1,7 +1,7 @@
-#include "Commands.h"
+#include "cli/Commands.h"
 
-#include "SystemJson.h"
-#include "app/SystemFile.h"
+#include "cli/SystemJson.h"
+#include "core/app/SystemFile.h"
 
 #include <fstream>
 #include <memory>

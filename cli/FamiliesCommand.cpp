@@ -1,6 +1,6 @@
-#include "Commands.h"
+#include "cli/Commands.h"
 
-#include "app/Family.h"
+#include "core/family/Family.h"
 
 namespace kelo::cli {
 

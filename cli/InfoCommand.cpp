@@ -1,9 +1,9 @@
-#include "Commands.h"
+#include "cli/Commands.h"
 
-#include "app/PresetLabel.h"
-#include "app/SystemFile.h"
-#include "app/TextConvert.h"
-#include "units/processor/RoutingMode.h"
+#include "core/app/PresetLabel.h"
+#include "core/app/SystemFile.h"
+#include "core/app/TextConvert.h"
+#include "core/units/processor/RoutingMode.h"
 
 #include <memory>
 #include <string>

@@ -1,6 +1,6 @@
-#include "LineSession.h"
+#include "cli/LineSession.h"
 
-#include "comm/SerialLine.h"
+#include "core/comm/line/SerialLine.h"
 
 namespace kelo::cli {
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "CliContext.h"
+#include "cli/CliContext.h"
 
-#include "comm/CommEngine.h"
-#include "comm/DiagnosticLog.h"
-#include "comm/NetworkScan.h"
-#include "comm/SystemTransfer.h"
+#include "core/comm/engine/CommEngine.h"
+#include "core/comm/protocol/DiagnosticLog.h"
+#include "core/comm/engine/NetworkScan.h"
+#include "core/comm/engine/SystemTransfer.h"
 
 #include <CLI/CLI.hpp>
 

@@ -1,10 +1,10 @@
-#include "Commands.h"
-#include "LineSession.h"
+#include "cli/Commands.h"
+#include "cli/LineSession.h"
 
-#include "app/Family.h"
-#include "app/SystemFile.h"
-#include "app/UnitSystem.h"
-#include "units/presets/FactoryPrograms.h"
+#include "core/family/Family.h"
+#include "core/app/SystemFile.h"
+#include "core/app/UnitSystem.h"
+#include "core/units/presets/FactoryPrograms.h"
 
 #include <memory>
 

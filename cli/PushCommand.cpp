@@ -1,8 +1,8 @@
-#include "Commands.h"
-#include "LineSession.h"
+#include "cli/Commands.h"
+#include "cli/LineSession.h"
 
-#include "app/SystemFile.h"
-#include "units/presets/FactoryPrograms.h"
+#include "core/app/SystemFile.h"
+#include "core/units/presets/FactoryPrograms.h"
 
 #include <memory>
 

@@ -1,13 +1,13 @@
-#include "Commands.h"
-#include "LineSession.h"
+#include "cli/Commands.h"
+#include "cli/LineSession.h"
 
-#include "app/Family.h"
-#include "app/UnitPrograms.h"
-#include "app/UnitSystem.h"
-#include "comm/ProgramStore.h"
-#include "comm/TransferPlan.h"
-#include "comm/UnitDumps.h"
-#include "units/presets/FactoryPrograms.h"
+#include "core/family/Family.h"
+#include "core/app/UnitPrograms.h"
+#include "core/app/UnitSystem.h"
+#include "core/comm/engine/ProgramStore.h"
+#include "core/comm/images/TransferPlan.h"
+#include "core/comm/engine/UnitDumps.h"
+#include "core/units/presets/FactoryPrograms.h"
 
 #include <memory>
 

@@ -1,8 +1,8 @@
-#include "Commands.h"
+#include "cli/Commands.h"
 
-#include "app/SystemFile.h"
-#include "scales/ChannelResponse.h"
-#include "scales/GlobalResponse.h"
+#include "core/app/SystemFile.h"
+#include "core/scales/ChannelResponse.h"
+#include "core/scales/GlobalResponse.h"
 
 #include <nlohmann/json.hpp>
 

@@ -1,7 +1,7 @@
-#include "Commands.h"
-#include "LineSession.h"
+#include "cli/Commands.h"
+#include "cli/LineSession.h"
 
-#include "app/Family.h"
+#include "core/family/Family.h"
 
 #include <memory>
 

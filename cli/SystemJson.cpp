@@ -1,6 +1,6 @@
-#include "SystemJson.h"
+#include "cli/SystemJson.h"
 
-#include "app/TextConvert.h"
+#include "core/app/TextConvert.h"
 
 #include <array>
 #include <limits>

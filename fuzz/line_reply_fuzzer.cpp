@@ -1,7 +1,7 @@
 // Replies read from a line that carries arbitrary bytes: every reader must stay within its buffers,
 // end, and give back only what the frame layout allows.
-#include "comm/MessageExchange.h"
-#include "comm/Pack7in8.h"
+#include "core/comm/protocol/MessageExchange.h"
+#include "core/comm/protocol/Pack7in8.h"
 
 #include <cstdlib>
 #include <deque>

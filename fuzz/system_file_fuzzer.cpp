@@ -2,7 +2,7 @@
 // same bytes, and the written size must match the unit count. Rejected input is fine; crashes, reads out
 // of bounds and allocations sized from unchecked counts are not.
 
-#include "app/SystemFile.h"
+#include "core/app/SystemFile.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,9 +1,9 @@
 // Text typed into the editing fields: whatever the bytes, the reader either refuses them or gives a
 // number that every scale turns into an index inside its range, whose text reads back to that index.
-#include "scales/FrequencyScale.h"
-#include "scales/LevelTextTable.h"
-#include "scales/RuleScale.h"
-#include "scales/TemperatureScale.h"
+#include "core/scales/FrequencyScale.h"
+#include "core/scales/LevelTextTable.h"
+#include "core/scales/RuleScale.h"
+#include "core/scales/TemperatureScale.h"
 
 #include <cstdlib>
 #include <string_view>

@@ -1,7 +1,7 @@
-#include "app/CEditorApp.h"
-#include "app/EditorInfo.h"
-#include "online/COnlineController.h"
-#include "online/DemoLine.h"
+#include "gui/app/CEditorApp.h"
+#include "gui/app/EditorInfo.h"
+#include "gui/online/COnlineController.h"
+#include "gui/online/DemoLine.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

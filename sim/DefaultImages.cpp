@@ -1,9 +1,9 @@
-#include "DefaultImages.h"
+#include "sim/DefaultImages.h"
 
-#include "comm/AmpImage.h"
-#include "comm/ProcessorImage.h"
-#include "units/amp/AmpUnit.h"
-#include "units/presets/FactoryPrograms.h"
+#include "core/comm/images/AmpImage.h"
+#include "core/comm/images/ProcessorImage.h"
+#include "core/units/amp/AmpUnit.h"
+#include "core/units/presets/FactoryPrograms.h"
 
 namespace kelo::sim {
 

@@ -1,4 +1,4 @@
-#include "FrameAssembler.h"
+#include "sim/FrameAssembler.h"
 
 namespace kelo::sim {
 

@@ -1,4 +1,4 @@
-#include "PseudoTerminal.h"
+#include "sim/PseudoTerminal.h"
 
 // termios2 carries the speed as a plain number, so speeds without a B-constant (14400, 56000)
 // read back exactly. On Linux the terminal settings asked through the master end are those of

@@ -1,6 +1,6 @@
-#include "Simulator.h"
+#include "sim/Simulator.h"
 
-#include "comm/SerialLine.h"
+#include "core/comm/line/SerialLine.h"
 
 #include <algorithm>
 #include <array>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "FrameAssembler.h"
-#include "PseudoTerminal.h"
-#include "SimUnit.h"
-#include "UnitResponder.h"
+#include "sim/FrameAssembler.h"
+#include "sim/PseudoTerminal.h"
+#include "sim/SimUnit.h"
+#include "sim/UnitResponder.h"
 
 #include <chrono>
 #include <condition_variable>

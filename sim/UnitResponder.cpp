@@ -1,7 +1,7 @@
-#include "UnitResponder.h"
+#include "sim/UnitResponder.h"
 
-#include "comm/Pack7in8.h"
-#include "comm/SerialLine.h"
+#include "core/comm/protocol/Pack7in8.h"
+#include "core/comm/line/SerialLine.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "SimUnit.h"
-#include "comm/FamilyLine.h"
-#include "comm/Message.h"
+#include "sim/SimUnit.h"
+#include "core/comm/protocol/FamilyLine.h"
+#include "core/comm/protocol/Message.h"
 
 #include <chrono>
 #include <cstdint>

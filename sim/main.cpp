@@ -1,7 +1,7 @@
 // kelo-sim: simulated units of one family on a pseudo-terminal, until SIGINT or SIGTERM.
 
-#include "DefaultImages.h"
-#include "Simulator.h"
+#include "sim/DefaultImages.h"
+#include "sim/Simulator.h"
 
 #include <CLI/CLI.hpp>
 #include <csignal>

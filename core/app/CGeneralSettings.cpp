@@ -1,4 +1,4 @@
-#include "app/CGeneralSettings.h"
+#include "core/app/CGeneralSettings.h"
 
 namespace kelo {
 

@@ -1,4 +1,4 @@
-#include "app/DocumentTemplate.h"
+#include "core/app/DocumentTemplate.h"
 
 namespace kelo {
 

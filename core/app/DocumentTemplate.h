@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Family.h"
+#include "core/family/Family.h"
 
 #include <array>
 #include <string_view>

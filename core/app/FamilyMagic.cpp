@@ -1,4 +1,4 @@
-#include "app/FamilyMagic.h"
+#include "core/app/FamilyMagic.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "app/PresetLabel.h"
+#include "core/app/PresetLabel.h"
 
 #include <cstdio>
 

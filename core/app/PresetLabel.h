@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Family.h"
-#include "units/ProgramName.h"
+#include "core/family/Family.h"
+#include "core/units/ProgramName.h"
 
 #include <cstdint>
 #include <string>

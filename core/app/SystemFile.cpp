@@ -1,10 +1,10 @@
-#include "app/SystemFile.h"
+#include "core/app/SystemFile.h"
 
-#include "app/FamilyMagic.h"
-#include "units/ArchiveReader.h"
-#include "units/ArchiveWriter.h"
-#include "units/amp/AmpUnitBody.h"
-#include "units/processor/ProcessorUnitBody.h"
+#include "core/app/FamilyMagic.h"
+#include "core/units/ArchiveReader.h"
+#include "core/units/ArchiveWriter.h"
+#include "core/units/amp/AmpUnitBody.h"
+#include "core/units/processor/ProcessorUnitBody.h"
 
 #include <atomic>
 #include <cerrno>

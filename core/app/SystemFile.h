@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/UnitSystem.h"
+#include "core/app/UnitSystem.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "app/TextConvert.h"
+#include "core/app/TextConvert.h"
 
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-#include "app/Unit.h"
+#include "core/app/Unit.h"
 
 namespace kelo {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "units/amp/AmpUnit.h"
-#include "units/processor/ProcessorUnit.h"
+#include "core/units/amp/AmpUnit.h"
+#include "core/units/processor/ProcessorUnit.h"
 
 #include <cstdint>
 #include <string>

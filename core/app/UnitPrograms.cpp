@@ -1,8 +1,8 @@
-#include "app/UnitPrograms.h"
+#include "core/app/UnitPrograms.h"
 
-#include "comm/TransferPlan.h"
-#include "units/presets/FactoryPrograms.h"
-#include "units/processor/RoutingMode.h"
+#include "core/comm/images/TransferPlan.h"
+#include "core/units/presets/FactoryPrograms.h"
+#include "core/units/processor/RoutingMode.h"
 
 namespace kelo {
 

@@ -1,7 +1,7 @@
-#include "app/UnitSystem.h"
+#include "core/app/UnitSystem.h"
 
-#include "units/presets/FactoryPrograms.h"
-#include "units/processor/RoutingMode.h"
+#include "core/units/presets/FactoryPrograms.h"
+#include "core/units/processor/RoutingMode.h"
 
 #include <algorithm>
 

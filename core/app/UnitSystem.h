@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Family.h"
-#include "app/Unit.h"
+#include "core/family/Family.h"
+#include "core/app/Unit.h"
 
 #include <cstdint>
 #include <memory>

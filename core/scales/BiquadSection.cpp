@@ -1,4 +1,4 @@
-#include "scales/BiquadSection.h"
+#include "core/scales/BiquadSection.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scales/ResponseGrid.h"
+#include "core/scales/ResponseGrid.h"
 
 namespace kelo {
 

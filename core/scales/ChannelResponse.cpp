@@ -1,7 +1,7 @@
-#include "scales/ChannelResponse.h"
+#include "core/scales/ChannelResponse.h"
 
-#include "scales/CompositeText.h"
-#include "scales/FilterResponse.h"
+#include "core/scales/CompositeText.h"
+#include "core/scales/FilterResponse.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "scales/BiquadSection.h"
-#include "units/processor/CrossoverSection.h"
-#include "units/processor/EqBand.h"
+#include "core/scales/BiquadSection.h"
+#include "core/units/processor/CrossoverSection.h"
+#include "core/units/processor/EqBand.h"
 
 #include <array>
 #include <cstddef>

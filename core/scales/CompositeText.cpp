@@ -1,9 +1,9 @@
-#include "scales/CompositeText.h"
+#include "core/scales/CompositeText.h"
 
-#include "scales/FrequencyScale.h"
-#include "scales/LevelTextTable.h"
-#include "scales/NameList.h"
-#include "scales/RuleScale.h"
+#include "core/scales/FrequencyScale.h"
+#include "core/scales/LevelTextTable.h"
+#include "core/scales/NameList.h"
+#include "core/scales/RuleScale.h"
 
 namespace kelo {
 

@@ -1,6 +1,6 @@
-#include "scales/CrossoverTables.h"
+#include "core/scales/CrossoverTables.h"
 
-#include "scales/FrequencyScale.h"
+#include "core/scales/FrequencyScale.h"
 
 #include <cmath>
 #include <numbers>

@@ -1,7 +1,7 @@
-#include "scales/DelayConversion.h"
+#include "core/scales/DelayConversion.h"
 
-#include "scales/ScaleFormat.h"
-#include "scales/TemperatureScale.h"
+#include "core/scales/ScaleFormat.h"
+#include "core/scales/TemperatureScale.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "scales/FilterResponse.h"
+#include "core/scales/FilterResponse.h"
 
-#include "scales/CrossoverTables.h"
-#include "scales/ScaleFormat.h"
+#include "core/scales/CrossoverTables.h"
+#include "core/scales/ScaleFormat.h"
 
 #include <cmath>
 

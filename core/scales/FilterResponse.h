@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scales/BiquadSection.h"
+#include "core/scales/BiquadSection.h"
 
 #include <cstdint>
 

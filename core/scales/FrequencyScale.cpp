@@ -1,7 +1,7 @@
-#include "scales/FrequencyScale.h"
+#include "core/scales/FrequencyScale.h"
 
-#include "scales/ScaleFormat.h"
-#include "scales/TypedValue.h"
+#include "core/scales/ScaleFormat.h"
+#include "core/scales/TypedValue.h"
 
 #include <array>
 #include <cmath>

@@ -1,8 +1,8 @@
-#include "scales/GlobalResponse.h"
+#include "core/scales/GlobalResponse.h"
 
-#include "scales/BiquadSection.h"
-#include "scales/ChannelResponse.h"
-#include "scales/RuleScale.h"
+#include "core/scales/BiquadSection.h"
+#include "core/scales/ChannelResponse.h"
+#include "core/scales/RuleScale.h"
 
 #include <algorithm>
 

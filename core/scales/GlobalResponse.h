@@ -1,8 +1,8 @@
 #pragma once
 
-#include "scales/ResponseGrid.h"
-#include "units/amp/AmpParams.h"
-#include "units/processor/UnitParams.h"
+#include "core/scales/ResponseGrid.h"
+#include "core/units/amp/AmpParams.h"
+#include "core/units/processor/UnitParams.h"
 
 #include <array>
 #include <cstddef>

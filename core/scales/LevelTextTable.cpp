@@ -1,7 +1,7 @@
-#include "scales/LevelTextTable.h"
+#include "core/scales/LevelTextTable.h"
 
-#include "scales/ScaleFormat.h"
-#include "scales/TypedValue.h"
+#include "core/scales/ScaleFormat.h"
+#include "core/scales/TypedValue.h"
 
 namespace kelo {
 

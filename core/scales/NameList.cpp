@@ -1,6 +1,6 @@
-#include "scales/NameList.h"
+#include "core/scales/NameList.h"
 
-#include "scales/ScaleFormat.h"
+#include "core/scales/ScaleFormat.h"
 
 #include <array>
 

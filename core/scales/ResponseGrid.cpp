@@ -1,4 +1,4 @@
-#include "scales/ResponseGrid.h"
+#include "core/scales/ResponseGrid.h"
 
 #include <cmath>
 

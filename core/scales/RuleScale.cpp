@@ -1,6 +1,6 @@
-#include "scales/RuleScale.h"
+#include "core/scales/RuleScale.h"
 
-#include "scales/TypedValue.h"
+#include "core/scales/TypedValue.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scales/ScaleFormat.h"
+#include "core/scales/ScaleFormat.h"
 
 #include <cstdint>
 #include <optional>

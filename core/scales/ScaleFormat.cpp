@@ -1,4 +1,4 @@
-#include "scales/ScaleFormat.h"
+#include "core/scales/ScaleFormat.h"
 
 #include <array>
 #include <charconv>

@@ -1,7 +1,7 @@
-#include "scales/TemperatureScale.h"
+#include "core/scales/TemperatureScale.h"
 
-#include "scales/ScaleFormat.h"
-#include "scales/TypedValue.h"
+#include "core/scales/ScaleFormat.h"
+#include "core/scales/TypedValue.h"
 
 #include <cmath>
 

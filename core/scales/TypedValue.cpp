@@ -1,4 +1,4 @@
-#include "scales/TypedValue.h"
+#include "core/scales/TypedValue.h"
 
 #include <charconv>
 #include <cstddef>

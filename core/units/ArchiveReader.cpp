@@ -1,4 +1,4 @@
-#include "units/ArchiveReader.h"
+#include "core/units/ArchiveReader.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "units/ArchiveWriter.h"
+#include "core/units/ArchiveWriter.h"
 
 namespace kelo {
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "units/ArchiveReader.h"
-#include "units/ArchiveWriter.h"
-#include "units/ProgramName.h"
-#include "units/processor/GateSection.h"
-#include "units/processor/InputChannel.h"
-#include "units/processor/OutputChannel.h"
+#include "core/units/ArchiveReader.h"
+#include "core/units/ArchiveWriter.h"
+#include "core/units/ProgramName.h"
+#include "core/units/processor/GateSection.h"
+#include "core/units/processor/InputChannel.h"
+#include "core/units/processor/OutputChannel.h"
 
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-#include "units/ProgramName.h"
+#include "core/units/ProgramName.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "app/CAboutDlg.h"
+#include "gui/app/CAboutDlg.h"
 
-#include "app/EditorArtwork.h"
+#include "gui/app/EditorArtwork.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>

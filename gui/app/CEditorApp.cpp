@@ -1,14 +1,14 @@
-#include "app/CEditorApp.h"
+#include "gui/app/CEditorApp.h"
 
-#include "app/CAboutDlg.h"
-#include "app/CSplashWindow.h"
-#include "app/EditorArtwork.h"
-#include "app/QSettingsStore.h"
-#include "dialogs/Dialogs.h"
-#include "doc/CDocManager.h"
-#include "frame/CMainFrame.h"
-#include "online/COnlineController.h"
-#include "units/presets/FactoryPrograms.h"
+#include "gui/app/CAboutDlg.h"
+#include "gui/app/CSplashWindow.h"
+#include "gui/app/EditorArtwork.h"
+#include "gui/app/QSettingsStore.h"
+#include "gui/dialogs/Dialogs.h"
+#include "gui/doc/CDocManager.h"
+#include "gui/frame/CMainFrame.h"
+#include "gui/online/COnlineController.h"
+#include "core/units/presets/FactoryPrograms.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/CGeneralSettings.h"
-#include "app/CRecentFileList.h"
-#include "comm/DiagnosticLog.h"
+#include "core/app/CGeneralSettings.h"
+#include "gui/app/CRecentFileList.h"
+#include "core/comm/protocol/DiagnosticLog.h"
 
 #include <QObject>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "app/CRecentFileList.h"
+#include "gui/app/CRecentFileList.h"
 
-#include "app/EditorInfo.h"
+#include "gui/app/EditorInfo.h"
 
 #include <QFileInfo>
 #include <QSettings>

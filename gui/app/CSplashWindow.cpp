@@ -1,6 +1,6 @@
-#include "app/CSplashWindow.h"
+#include "gui/app/CSplashWindow.h"
 
-#include "app/EditorArtwork.h"
+#include "gui/app/EditorArtwork.h"
 
 #include <QGuiApplication>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "app/EditorArtwork.h"
+#include "gui/app/EditorArtwork.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,1 +1,1 @@
-#include "app/EditorInfo.h"
+#include "gui/app/EditorInfo.h"

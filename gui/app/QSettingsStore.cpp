@@ -1,6 +1,6 @@
-#include "app/QSettingsStore.h"
+#include "gui/app/QSettingsStore.h"
 
-#include "app/EditorInfo.h"
+#include "gui/app/EditorInfo.h"
 
 namespace kelo::gui {
 

@@ -1,4 +1,4 @@
-#include "dialogs/Dialogs.h"
+#include "gui/dialogs/Dialogs.h"
 
 #include <QApplication>
 #include <QFileDialog>

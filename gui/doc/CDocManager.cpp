@@ -1,12 +1,12 @@
-#include "doc/CDocManager.h"
+#include "gui/doc/CDocManager.h"
 
-#include "app/FamilyMagic.h"
-#include "app/SystemFile.h"
-#include "dialogs/Dialogs.h"
-#include "doc/CNewTypeDlg.h"
-#include "doc/CSystemDoc.h"
-#include "frame/CMainFrame.h"
-#include "frame/CUnitChildFrame.h"
+#include "core/app/FamilyMagic.h"
+#include "core/app/SystemFile.h"
+#include "gui/dialogs/Dialogs.h"
+#include "gui/doc/CNewTypeDlg.h"
+#include "gui/doc/CSystemDoc.h"
+#include "gui/frame/CMainFrame.h"
+#include "gui/frame/CUnitChildFrame.h"
 
 #include <QAction>
 #include <QFileInfo>

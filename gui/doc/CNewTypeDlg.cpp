@@ -1,6 +1,6 @@
-#include "doc/CNewTypeDlg.h"
+#include "gui/doc/CNewTypeDlg.h"
 
-#include "app/DocumentTemplate.h"
+#include "core/app/DocumentTemplate.h"
 
 #include <QDialogButtonBox>
 #include <QListWidget>

@@ -1,4 +1,4 @@
-#include "doc/CStartDlg.h"
+#include "gui/doc/CStartDlg.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,14 +1,14 @@
-#include "doc/CSystemDoc.h"
+#include "gui/doc/CSystemDoc.h"
 
-#include "app/CEditorApp.h"
-#include "app/PresetLabel.h"
-#include "dialogs/Dialogs.h"
-#include "doc/CStartDlg.h"
-#include "doc/CUnitDlg.h"
-#include "frame/CUnitChildFrame.h"
-#include "units/presets/FactoryPrograms.h"
-#include "units/processor/RoutingMode.h"
-#include "view/CT48View.h"
+#include "gui/app/CEditorApp.h"
+#include "core/app/PresetLabel.h"
+#include "gui/dialogs/Dialogs.h"
+#include "gui/doc/CStartDlg.h"
+#include "gui/doc/CUnitDlg.h"
+#include "gui/frame/CUnitChildFrame.h"
+#include "core/units/presets/FactoryPrograms.h"
+#include "core/units/processor/RoutingMode.h"
+#include "gui/view/CT48View.h"
 
 #include <QFileInfo>
 #include <QMdiArea>

@@ -1,4 +1,4 @@
-#include "doc/CUnitDlg.h"
+#include "gui/doc/CUnitDlg.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Family.h"
-#include "app/UnitSystem.h"
+#include "core/family/Family.h"
+#include "core/app/UnitSystem.h"
 
 #include <QDialog>
 

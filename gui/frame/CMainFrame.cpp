@@ -1,7 +1,7 @@
-#include "frame/CMainFrame.h"
+#include "gui/frame/CMainFrame.h"
 
-#include "doc/CSystemDoc.h"
-#include "frame/CUnitChildFrame.h"
+#include "gui/doc/CSystemDoc.h"
+#include "gui/frame/CUnitChildFrame.h"
 
 #include <QAction>
 #include <QApplication>

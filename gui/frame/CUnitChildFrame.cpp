@@ -1,7 +1,7 @@
-#include "frame/CUnitChildFrame.h"
+#include "gui/frame/CUnitChildFrame.h"
 
-#include "doc/CSystemDoc.h"
-#include "view/CT48View.h"
+#include "gui/doc/CSystemDoc.h"
+#include "gui/view/CT48View.h"
 
 #include <QCloseEvent>
 

@@ -1,4 +1,4 @@
-#include "online/CEngineNotifier.h"
+#include "gui/online/CEngineNotifier.h"
 
 namespace kelo::gui {
 

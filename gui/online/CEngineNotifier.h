@@ -1,6 +1,6 @@
 #pragma once
 
-#include "comm/CommEngine.h"
+#include "core/comm/engine/CommEngine.h"
 
 #include <QObject>
 

@@ -1,6 +1,6 @@
-#include "online/CNetworkScanDlg.h"
+#include "gui/online/CNetworkScanDlg.h"
 
-#include "dialogs/Dialogs.h"
+#include "gui/dialogs/Dialogs.h"
 
 #include <QDialogButtonBox>
 #include <QGroupBox>

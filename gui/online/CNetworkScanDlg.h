@@ -1,6 +1,6 @@
 #pragma once
 
-#include "comm/NetworkScan.h"
+#include "core/comm/engine/NetworkScan.h"
 
 #include <QDialog>
 

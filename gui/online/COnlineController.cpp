@@ -1,16 +1,16 @@
-#include "online/COnlineController.h"
+#include "gui/online/COnlineController.h"
 
-#include "app/CEditorApp.h"
-#include "comm/FamilyLine.h"
-#include "comm/PortDevices.h"
-#include "comm/SystemTransfer.h"
-#include "comm/UnitDumps.h"
-#include "comm/UnitTransfer.h"
-#include "doc/CSystemDoc.h"
-#include "frame/CMainFrame.h"
-#include "online/CTransferDlg.h"
-#include "options/COptionSheet.h"
-#include "units/presets/FactoryPrograms.h"
+#include "gui/app/CEditorApp.h"
+#include "core/comm/protocol/FamilyLine.h"
+#include "core/comm/line/PortDevices.h"
+#include "core/comm/engine/SystemTransfer.h"
+#include "core/comm/engine/UnitDumps.h"
+#include "core/comm/engine/UnitTransfer.h"
+#include "gui/doc/CSystemDoc.h"
+#include "gui/frame/CMainFrame.h"
+#include "gui/online/CTransferDlg.h"
+#include "gui/options/COptionSheet.h"
+#include "core/units/presets/FactoryPrograms.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/CGeneralSettings.h"
-#include "comm/CommEngine.h"
-#include "comm/DiagnosticLog.h"
-#include "online/CEngineNotifier.h"
-#include "online/CNetworkScanDlg.h"
+#include "core/app/CGeneralSettings.h"
+#include "core/comm/engine/CommEngine.h"
+#include "core/comm/protocol/DiagnosticLog.h"
+#include "gui/online/CEngineNotifier.h"
+#include "gui/online/CNetworkScanDlg.h"
 
 #include <QObject>
 

@@ -1,4 +1,4 @@
-#include "online/CTransferDlg.h"
+#include "gui/online/CTransferDlg.h"
 
 #include <QLabel>
 #include <QProgressBar>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "online/CNetworkScanDlg.h"
+#include "gui/online/CNetworkScanDlg.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
-#include "online/DemoLine.h"
+#include "gui/online/DemoLine.h"
 
-#include "DefaultImages.h"
-#include "Simulator.h"
+#include "sim/DefaultImages.h"
+#include "sim/Simulator.h"
 
 #include <stdexcept>
 #include <system_error>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "online/DemoUnitList.h"
+#include "gui/online/DemoUnitList.h"
 
 #include <memory>
 #include <string>

@@ -1,4 +1,4 @@
-#include "online/DemoUnitList.h"
+#include "gui/online/DemoUnitList.h"
 
 #include <QStringList>
 

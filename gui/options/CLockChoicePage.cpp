@@ -1,7 +1,7 @@
-#include "options/CLockChoicePage.h"
+#include "gui/options/CLockChoicePage.h"
 
-#include "options/CLockPasswordDlg.h"
-#include "options/CNoteLabel.h"
+#include "gui/options/CLockPasswordDlg.h"
+#include "gui/options/CNoteLabel.h"
 
 #include <QButtonGroup>
 #include <QRadioButton>

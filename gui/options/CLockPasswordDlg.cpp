@@ -1,6 +1,6 @@
-#include "options/CLockPasswordDlg.h"
+#include "gui/options/CLockPasswordDlg.h"
 
-#include "app/CGeneralSettings.h"
+#include "core/app/CGeneralSettings.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

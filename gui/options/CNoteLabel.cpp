@@ -1,4 +1,4 @@
-#include "options/CNoteLabel.h"
+#include "gui/options/CNoteLabel.h"
 
 #include <QPalette>
 

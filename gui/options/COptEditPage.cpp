@@ -1,4 +1,4 @@
-#include "options/COptEditPage.h"
+#include "gui/options/COptEditPage.h"
 
 namespace kelo::gui {
 

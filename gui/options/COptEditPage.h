@@ -1,6 +1,6 @@
 #pragma once
 
-#include "options/CLockChoicePage.h"
+#include "gui/options/CLockChoicePage.h"
 
 namespace kelo::gui {
 

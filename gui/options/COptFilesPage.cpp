@@ -1,4 +1,4 @@
-#include "options/COptFilesPage.h"
+#include "gui/options/COptFilesPage.h"
 
 #include <QCheckBox>
 #include <QVBoxLayout>

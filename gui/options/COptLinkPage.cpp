@@ -1,6 +1,6 @@
-#include "options/COptLinkPage.h"
+#include "gui/options/COptLinkPage.h"
 
-#include "options/CNoteLabel.h"
+#include "gui/options/CNoteLabel.h"
 
 #include <QCheckBox>
 #include <QVBoxLayout>

@@ -1,4 +1,4 @@
-#include "options/COptLockPage.h"
+#include "gui/options/COptLockPage.h"
 
 namespace kelo::gui {
 

@@ -1,4 +1,4 @@
-#include "options/COptRs232Page.h"
+#include "gui/options/COptRs232Page.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/CGeneralSettings.h"
+#include "core/app/CGeneralSettings.h"
 
 #include <QWidget>
 

@@ -1,10 +1,10 @@
-#include "options/COptionSheet.h"
+#include "gui/options/COptionSheet.h"
 
-#include "options/COptEditPage.h"
-#include "options/COptFilesPage.h"
-#include "options/COptLinkPage.h"
-#include "options/COptLockPage.h"
-#include "options/COptRs232Page.h"
+#include "gui/options/COptEditPage.h"
+#include "gui/options/COptFilesPage.h"
+#include "gui/options/COptLinkPage.h"
+#include "gui/options/COptLockPage.h"
+#include "gui/options/COptRs232Page.h"
 
 #include <QDialogButtonBox>
 #include <QTabWidget>

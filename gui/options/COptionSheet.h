@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/CGeneralSettings.h"
-#include "app/Family.h"
+#include "core/app/CGeneralSettings.h"
+#include "core/family/Family.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
-#include "view/CT48View.h"
+#include "gui/view/CT48View.h"
 
-#include "doc/CSystemDoc.h"
-#include "units/processor/RoutingMode.h"
+#include "gui/doc/CSystemDoc.h"
+#include "core/units/processor/RoutingMode.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

@@ -1,8 +1,8 @@
-#include "Commands.h"
+#include "cli/Commands.h"
 
-#include "TempDir.h"
-#include "app/SystemFile.h"
-#include "scales/ChannelResponse.h"
+#include "tests/support/TempDir.h"
+#include "core/app/SystemFile.h"
+#include "core/scales/ChannelResponse.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>

@@ -1,6 +1,6 @@
-#include "Commands.h"
-#include "SampleSystems.h"
-#include "TempDir.h"
+#include "cli/Commands.h"
+#include "tests/support/SampleSystems.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>

@@ -1,13 +1,13 @@
-#include "Commands.h"
+#include "cli/Commands.h"
 
-#include "DefaultImages.h"
-#include "Simulator.h"
-#include "TempDir.h"
-#include "app/SystemFile.h"
-#include "comm/AmpImage.h"
-#include "comm/Clock.h"
-#include "comm/ProcessorImage.h"
-#include "units/presets/FactoryPrograms.h"
+#include "sim/DefaultImages.h"
+#include "sim/Simulator.h"
+#include "tests/support/TempDir.h"
+#include "core/app/SystemFile.h"
+#include "core/comm/images/AmpImage.h"
+#include "core/comm/line/Clock.h"
+#include "core/comm/images/ProcessorImage.h"
+#include "core/units/presets/FactoryPrograms.h"
 
 #include <gtest/gtest.h>
 

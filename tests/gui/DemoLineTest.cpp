@@ -1,7 +1,7 @@
-#include "online/DemoLine.h"
-#include "online/DemoUnitList.h"
+#include "gui/online/DemoLine.h"
+#include "gui/online/DemoUnitList.h"
 
-#include "comm/PortDevices.h"
+#include "core/comm/line/PortDevices.h"
 
 #include <QTest>
 

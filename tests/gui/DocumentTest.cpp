@@ -1,15 +1,15 @@
-#include "GuiTestSupport.h"
+#include "tests/gui/support/GuiTestSupport.h"
 
-#include "app/CEditorApp.h"
-#include "app/FamilyMagic.h"
-#include "app/SystemFile.h"
-#include "dialogs/Dialogs.h"
-#include "doc/CDocManager.h"
-#include "doc/CSystemDoc.h"
-#include "frame/CMainFrame.h"
-#include "frame/CUnitChildFrame.h"
-#include "units/presets/FactoryPrograms.h"
-#include "view/CT48View.h"
+#include "gui/app/CEditorApp.h"
+#include "core/app/FamilyMagic.h"
+#include "core/app/SystemFile.h"
+#include "gui/dialogs/Dialogs.h"
+#include "gui/doc/CDocManager.h"
+#include "gui/doc/CSystemDoc.h"
+#include "gui/frame/CMainFrame.h"
+#include "gui/frame/CUnitChildFrame.h"
+#include "core/units/presets/FactoryPrograms.h"
+#include "gui/view/CT48View.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,10 +1,10 @@
-#include "GuiTestSupport.h"
+#include "tests/gui/support/GuiTestSupport.h"
 
-#include "app/CEditorApp.h"
-#include "app/CRecentFileList.h"
-#include "app/EditorInfo.h"
-#include "app/QSettingsStore.h"
-#include "dialogs/Dialogs.h"
+#include "gui/app/CEditorApp.h"
+#include "gui/app/CRecentFileList.h"
+#include "gui/app/EditorInfo.h"
+#include "gui/app/QSettingsStore.h"
+#include "gui/dialogs/Dialogs.h"
 
 #include <QSettings>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
-#include "GuiTestSupport.h"
+#include "tests/gui/support/GuiTestSupport.h"
 
-#include "frame/CMainFrame.h"
+#include "gui/frame/CMainFrame.h"
 
 #include <QAction>
 #include <QMdiArea>

@@ -1,10 +1,10 @@
-#include "GuiTestSupport.h"
+#include "tests/gui/support/GuiTestSupport.h"
 
-#include "Simulator.h"
-#include "comm/CommEngine.h"
-#include "dialogs/Dialogs.h"
-#include "online/CNetworkScanDlg.h"
-#include "online/CTransferDlg.h"
+#include "sim/Simulator.h"
+#include "core/comm/engine/CommEngine.h"
+#include "gui/dialogs/Dialogs.h"
+#include "gui/online/CNetworkScanDlg.h"
+#include "gui/online/CTransferDlg.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

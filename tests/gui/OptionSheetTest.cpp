@@ -1,8 +1,8 @@
-#include "options/CLockPasswordDlg.h"
-#include "options/COptEditPage.h"
-#include "options/COptLockPage.h"
-#include "options/COptRs232Page.h"
-#include "options/COptionSheet.h"
+#include "gui/options/CLockPasswordDlg.h"
+#include "gui/options/COptEditPage.h"
+#include "gui/options/COptLockPage.h"
+#include "gui/options/COptRs232Page.h"
+#include "gui/options/COptionSheet.h"
 
 #include <QApplication>
 #include <QCheckBox>

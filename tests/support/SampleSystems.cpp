@@ -1,4 +1,4 @@
-#include "SampleSystems.h"
+#include "tests/support/SampleSystems.h"
 
 #include <fstream>
 #include <iterator>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "units/amp/AmpParams.h"
+#include "core/units/amp/AmpParams.h"
 
 #include <array>
 #include <cstddef>

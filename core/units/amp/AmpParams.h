@@ -1,11 +1,11 @@
 #pragma once
 
-#include "units/ProgramName.h"
-#include "units/amp/CompressorSection.h"
-#include "units/amp/HumSection.h"
-#include "units/processor/GateSection.h"
-#include "units/processor/InputChannel.h"
-#include "units/processor/OutputChannel.h"
+#include "core/units/ProgramName.h"
+#include "core/units/amp/CompressorSection.h"
+#include "core/units/amp/HumSection.h"
+#include "core/units/processor/GateSection.h"
+#include "core/units/processor/InputChannel.h"
+#include "core/units/processor/OutputChannel.h"
 
 #include <array>
 #include <cstdint>

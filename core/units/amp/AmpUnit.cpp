@@ -1,4 +1,4 @@
-#include "units/amp/AmpUnit.h"
+#include "core/units/amp/AmpUnit.h"
 
 namespace kelo {
 namespace {

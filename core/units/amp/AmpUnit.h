@@ -1,7 +1,7 @@
 #pragma once
 
-#include "units/amp/AmpLiveParams.h"
-#include "units/amp/AmpParams.h"
+#include "core/units/amp/AmpLiveParams.h"
+#include "core/units/amp/AmpParams.h"
 
 #include <array>
 #include <cstdint>

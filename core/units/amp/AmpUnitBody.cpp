@@ -1,6 +1,6 @@
-#include "units/amp/AmpUnitBody.h"
+#include "core/units/amp/AmpUnitBody.h"
 
-#include "units/ImageFields.h"
+#include "core/units/ImageFields.h"
 
 namespace kelo {
 namespace {

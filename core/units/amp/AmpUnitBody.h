@@ -1,10 +1,10 @@
 #pragma once
 
-#include "units/ArchiveReader.h"
-#include "units/ArchiveWriter.h"
-#include "units/amp/AmpLiveParams.h"
-#include "units/amp/AmpParams.h"
-#include "units/amp/AmpUnit.h"
+#include "core/units/ArchiveReader.h"
+#include "core/units/ArchiveWriter.h"
+#include "core/units/amp/AmpLiveParams.h"
+#include "core/units/amp/AmpParams.h"
+#include "core/units/amp/AmpUnit.h"
 
 #include <cstddef>
 

@@ -1,7 +1,7 @@
-#include "units/presets/FactoryPrograms.h"
+#include "core/units/presets/FactoryPrograms.h"
 
-#include "units/ArchiveReader.h"
-#include "units/processor/ProcessorUnitBody.h"
+#include "core/units/ArchiveReader.h"
+#include "core/units/processor/ProcessorUnitBody.h"
 
 #include <algorithm>
 #include <fstream>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/Family.h"
-#include "units/processor/ProcessorUnit.h"
-#include "units/processor/UnitParams.h"
+#include "core/family/Family.h"
+#include "core/units/processor/ProcessorUnit.h"
+#include "core/units/processor/UnitParams.h"
 
 #include <array>
 #include <filesystem>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "units/processor/EqBand.h"
+#include "core/units/processor/EqBand.h"
 
 #include <array>
 #include <cstdint>

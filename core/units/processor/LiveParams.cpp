@@ -1,4 +1,4 @@
-#include "units/processor/LiveParams.h"
+#include "core/units/processor/LiveParams.h"
 
 namespace kelo {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "units/processor/UnitParams.h"
+#include "core/units/processor/UnitParams.h"
 
 #include <array>
 #include <cstddef>

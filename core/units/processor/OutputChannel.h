@@ -1,8 +1,8 @@
 #pragma once
 
-#include "units/processor/CrossoverSection.h"
-#include "units/processor/EqBand.h"
-#include "units/processor/LimiterSection.h"
+#include "core/units/processor/CrossoverSection.h"
+#include "core/units/processor/EqBand.h"
+#include "core/units/processor/LimiterSection.h"
 
 #include <array>
 #include <cstddef>

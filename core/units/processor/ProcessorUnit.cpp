@@ -1,4 +1,4 @@
-#include "units/processor/ProcessorUnit.h"
+#include "core/units/processor/ProcessorUnit.h"
 
 namespace kelo {
 

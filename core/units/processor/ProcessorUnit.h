@@ -1,7 +1,7 @@
 #pragma once
 
-#include "units/processor/LiveParams.h"
-#include "units/processor/UnitParams.h"
+#include "core/units/processor/LiveParams.h"
+#include "core/units/processor/UnitParams.h"
 
 #include <array>
 #include <cstdint>

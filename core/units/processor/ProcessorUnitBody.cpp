@@ -1,6 +1,6 @@
-#include "units/processor/ProcessorUnitBody.h"
+#include "core/units/processor/ProcessorUnitBody.h"
 
-#include "units/ImageFields.h"
+#include "core/units/ImageFields.h"
 
 namespace kelo {
 namespace {

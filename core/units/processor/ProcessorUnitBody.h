@@ -1,10 +1,10 @@
 #pragma once
 
-#include "units/ArchiveReader.h"
-#include "units/ArchiveWriter.h"
-#include "units/processor/LiveParams.h"
-#include "units/processor/ProcessorUnit.h"
-#include "units/processor/UnitParams.h"
+#include "core/units/ArchiveReader.h"
+#include "core/units/ArchiveWriter.h"
+#include "core/units/processor/LiveParams.h"
+#include "core/units/processor/ProcessorUnit.h"
+#include "core/units/processor/UnitParams.h"
 
 #include <cstddef>
 

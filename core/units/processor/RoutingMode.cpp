@@ -1,4 +1,4 @@
-#include "units/processor/RoutingMode.h"
+#include "core/units/processor/RoutingMode.h"
 
 #include <array>
 

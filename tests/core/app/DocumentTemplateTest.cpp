@@ -1,5 +1,5 @@
-#include "app/DocumentTemplate.h"
-#include "app/PresetLabel.h"
+#include "core/app/DocumentTemplate.h"
+#include "core/app/PresetLabel.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/Family.h"
+#include "core/family/Family.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "app/SystemFile.h"
-#include "SampleSystems.h"
-#include "TempDir.h"
-#include "app/FamilyMagic.h"
-#include "units/ArchiveWriter.h"
-#include "units/processor/ProcessorUnitBody.h"
+#include "core/app/SystemFile.h"
+#include "tests/support/SampleSystems.h"
+#include "tests/support/TempDir.h"
+#include "core/app/FamilyMagic.h"
+#include "core/units/ArchiveWriter.h"
+#include "core/units/processor/ProcessorUnitBody.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "app/UnitSystem.h"
-#include "TempDir.h"
-#include "app/SystemFile.h"
-#include "units/presets/FactoryPrograms.h"
+#include "core/app/UnitSystem.h"
+#include "tests/support/TempDir.h"
+#include "core/app/SystemFile.h"
+#include "core/units/presets/FactoryPrograms.h"
 
 #include <gtest/gtest.h>
 

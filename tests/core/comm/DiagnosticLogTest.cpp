@@ -1,5 +1,5 @@
-#include "comm/DiagnosticLog.h"
-#include "TempDir.h"
+#include "core/comm/protocol/DiagnosticLog.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 

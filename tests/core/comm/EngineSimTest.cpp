@@ -1,7 +1,7 @@
 // The engine against simulated units on a real pseudo-terminal.
-#include "Simulator.h"
-#include "TempDir.h"
-#include "comm/CommEngine.h"
+#include "sim/Simulator.h"
+#include "tests/support/TempDir.h"
+#include "core/comm/engine/CommEngine.h"
 
 #include <gtest/gtest.h>
 

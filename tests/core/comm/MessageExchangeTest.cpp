@@ -1,7 +1,7 @@
-#include "comm/MessageExchange.h"
-#include "ScriptedLine.h"
-#include "TempDir.h"
-#include "comm/Pack7in8.h"
+#include "core/comm/protocol/MessageExchange.h"
+#include "tests/core/comm/ScriptedLine.h"
+#include "tests/support/TempDir.h"
+#include "core/comm/protocol/Pack7in8.h"
 
 #include <gtest/gtest.h>
 

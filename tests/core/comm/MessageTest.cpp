@@ -1,7 +1,7 @@
-#include "comm/Message.h"
-#include "comm/Crc.h"
-#include "comm/FamilyLine.h"
-#include "comm/Pack7in8.h"
+#include "core/comm/protocol/Message.h"
+#include "core/comm/protocol/Crc.h"
+#include "core/comm/protocol/FamilyLine.h"
+#include "core/comm/protocol/Pack7in8.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "comm/PosixSerialLine.h"
-#include "TempDir.h"
-#include "app/SettingsStore.h"
-#include "comm/PortDevices.h"
+#include "core/comm/line/PosixSerialLine.h"
+#include "tests/support/TempDir.h"
+#include "core/app/SettingsStore.h"
+#include "core/comm/line/PortDevices.h"
 
 #include <gtest/gtest.h>
 

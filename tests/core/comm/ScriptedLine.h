@@ -1,6 +1,6 @@
 #pragma once
 
-#include "comm/SerialLine.h"
+#include "core/comm/line/SerialLine.h"
 
 #include <deque>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "scales/ChannelResponse.h"
-#include "scales/FilterResponse.h"
-#include "scales/GlobalResponse.h"
+#include "core/scales/ChannelResponse.h"
+#include "core/scales/FilterResponse.h"
+#include "core/scales/GlobalResponse.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "scales/DelayConversion.h"
-#include "scales/TemperatureScale.h"
+#include "core/scales/DelayConversion.h"
+#include "core/scales/TemperatureScale.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "scales/FilterResponse.h"
-#include "scales/FrequencyScale.h"
-#include "scales/ResponseGrid.h"
+#include "core/scales/FilterResponse.h"
+#include "core/scales/FrequencyScale.h"
+#include "core/scales/ResponseGrid.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "scales/TypedValue.h"
-#include "scales/TemperatureScale.h"
+#include "core/scales/TypedValue.h"
+#include "core/scales/TemperatureScale.h"
 
 #include <gtest/gtest.h>
 

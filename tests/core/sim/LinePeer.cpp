@@ -1,6 +1,6 @@
-#include "LinePeer.h"
+#include "tests/core/sim/LinePeer.h"
 
-#include "comm/SerialLine.h"
+#include "core/comm/line/SerialLine.h"
 
 #include <asm/termbits.h>
 #include <cerrno>

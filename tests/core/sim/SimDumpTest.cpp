@@ -1,7 +1,7 @@
-#include "SimTestSupport.h"
+#include "tests/core/sim/SimTestSupport.h"
 
-#include "comm/Message.h"
-#include "comm/Pack7in8.h"
+#include "core/comm/protocol/Message.h"
+#include "core/comm/protocol/Pack7in8.h"
 
 namespace kelo::sim::test {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "LinePeer.h"
-#include "Simulator.h"
+#include "tests/core/sim/LinePeer.h"
+#include "sim/Simulator.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "SimTestSupport.h"
+#include "tests/core/sim/SimTestSupport.h"
 
-#include "comm/Message.h"
+#include "core/comm/protocol/Message.h"
 
 #include <stdexcept>
 #include <thread>

@@ -1,5 +1,5 @@
-#include "comm/AmpImage.h"
-#include "comm/ImageWords.h"
+#include "core/comm/images/AmpImage.h"
+#include "core/comm/images/ImageWords.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "SimulatedBus.h"
+#include "tests/core/transfer/SimulatedBus.h"
 
-#include "app/UnitSystem.h"
+#include "core/app/UnitSystem.h"
 
 #include <gtest/gtest.h>
 

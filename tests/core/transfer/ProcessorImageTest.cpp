@@ -1,5 +1,5 @@
-#include "comm/ProcessorImage.h"
-#include "comm/ImageWords.h"
+#include "core/comm/images/ProcessorImage.h"
+#include "core/comm/images/ImageWords.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "SimulatedBus.h"
+#include "tests/core/transfer/SimulatedBus.h"
 
-#include "app/UnitSystem.h"
-#include "comm/AmpImage.h"
-#include "comm/ProcessorImage.h"
-#include "comm/ProgramStore.h"
+#include "core/app/UnitSystem.h"
+#include "core/comm/images/AmpImage.h"
+#include "core/comm/images/ProcessorImage.h"
+#include "core/comm/engine/ProgramStore.h"
 
 #include <gtest/gtest.h>
 

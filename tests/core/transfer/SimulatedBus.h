@@ -1,10 +1,10 @@
 #pragma once
 
-#include "Simulator.h"
-#include "comm/Clock.h"
-#include "comm/CommEngine.h"
-#include "comm/NetworkScan.h"
-#include "units/presets/FactoryPrograms.h"
+#include "sim/Simulator.h"
+#include "core/comm/line/Clock.h"
+#include "core/comm/engine/CommEngine.h"
+#include "core/comm/engine/NetworkScan.h"
+#include "core/units/presets/FactoryPrograms.h"
 
 #include <filesystem>
 #include <vector>

@@ -1,5 +1,5 @@
-#include "app/UnitPrograms.h"
-#include "units/presets/FactoryPrograms.h"
+#include "core/app/UnitPrograms.h"
+#include "core/units/presets/FactoryPrograms.h"
 
 #include <gtest/gtest.h>
 

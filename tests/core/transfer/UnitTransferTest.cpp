@@ -1,10 +1,10 @@
-#include "SimulatedBus.h"
+#include "tests/core/transfer/SimulatedBus.h"
 
-#include "app/UnitSystem.h"
-#include "comm/AmpImage.h"
-#include "comm/ProcessorImage.h"
-#include "comm/SystemTransfer.h"
-#include "comm/UnitTransfer.h"
+#include "core/app/UnitSystem.h"
+#include "core/comm/images/AmpImage.h"
+#include "core/comm/images/ProcessorImage.h"
+#include "core/comm/engine/SystemTransfer.h"
+#include "core/comm/engine/UnitTransfer.h"
 
 #include <gtest/gtest.h>
 

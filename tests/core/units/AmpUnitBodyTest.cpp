@@ -1,7 +1,7 @@
-#include "units/amp/AmpUnitBody.h"
-#include "SampleSystems.h"
-#include "units/ArchiveReader.h"
-#include "units/ArchiveWriter.h"
+#include "core/units/amp/AmpUnitBody.h"
+#include "tests/support/SampleSystems.h"
+#include "core/units/ArchiveReader.h"
+#include "core/units/ArchiveWriter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "units/ArchiveReader.h"
-#include "units/ArchiveWriter.h"
+#include "core/units/ArchiveReader.h"
+#include "core/units/ArchiveWriter.h"
 
 #include <gtest/gtest.h>
 

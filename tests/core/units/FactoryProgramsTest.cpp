@@ -1,7 +1,7 @@
-#include "units/presets/FactoryPrograms.h"
-#include "SampleSystems.h"
-#include "TempDir.h"
-#include "app/SystemFile.h"
+#include "core/units/presets/FactoryPrograms.h"
+#include "tests/support/SampleSystems.h"
+#include "tests/support/TempDir.h"
+#include "core/app/SystemFile.h"
 
 #include <gtest/gtest.h>
 

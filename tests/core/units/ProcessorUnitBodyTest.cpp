@@ -1,6 +1,6 @@
-#include "units/processor/ProcessorUnitBody.h"
-#include "units/ArchiveReader.h"
-#include "units/ArchiveWriter.h"
+#include "core/units/processor/ProcessorUnitBody.h"
+#include "core/units/ArchiveReader.h"
+#include "core/units/ArchiveWriter.h"
 
 #include <gtest/gtest.h>
 

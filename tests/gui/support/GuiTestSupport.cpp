@@ -1,7 +1,7 @@
-#include "GuiTestSupport.h"
+#include "tests/gui/support/GuiTestSupport.h"
 
-#include "app/EditorInfo.h"
-#include "dialogs/Dialogs.h"
+#include "gui/app/EditorInfo.h"
+#include "gui/dialogs/Dialogs.h"
 
 #include <QApplication>
 #include <QDialog>
