@@ -2,7 +2,7 @@
 
 #include "core/app/PresetLabel.h"
 #include "core/app/SystemFile.h"
-#include "core/app/TextConvert.h"
+#include "core/units/TextConvert.h"
 #include "core/units/processor/RoutingMode.h"
 
 #include <memory>

@@ -1,9 +1,9 @@
 #include "cli/Commands.h"
 #include "cli/LineSession.h"
 
-#include "core/family/Family.h"
 #include "core/app/SystemFile.h"
-#include "core/app/UnitSystem.h"
+#include "core/family/Family.h"
+#include "core/units/UnitSystem.h"
 #include "core/units/presets/FactoryPrograms.h"
 
 #include <memory>

@@ -1,6 +1,6 @@
 #include "cli/SystemJson.h"
 
-#include "core/app/TextConvert.h"
+#include "core/units/TextConvert.h"
 
 #include <array>
 #include <limits>

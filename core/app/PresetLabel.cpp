@@ -1,11 +1,13 @@
 #include "core/app/PresetLabel.h"
 
+#include "core/family/FamilyFacts.h"
+
 #include <cstdio>
 
 namespace kelo {
 
 std::string programTag(Family family, std::uint32_t currentProgram) {
-    const std::uint32_t factoryCount = family == Family::Tz48 ? 10 : 1;
+    const std::uint32_t factoryCount = familyFacts(family).factoryProgramCount;
     const bool factory = currentProgram < factoryCount;
     // Shown numbers count from 1; 64-bit so the largest stored value cannot wrap.
     const std::uint64_t shown =

@@ -1,20 +1,10 @@
 #include "core/units/ProgramName.h"
 
+#include "core/units/TextConvert.h"
+
 #include <algorithm>
 
 namespace kelo {
-namespace {
-
-void appendLatin1(std::string& out, std::uint8_t byte) {
-    if (byte < 0x80) {
-        out.push_back(static_cast<char>(byte));
-    } else {
-        out.push_back(static_cast<char>(0xC0 | (byte >> 6)));
-        out.push_back(static_cast<char>(0x80 | (byte & 0x3F)));
-    }
-}
-
-} // namespace
 
 ProgramName makeProgramName(std::string_view latin1) {
     ProgramName name{};
@@ -31,7 +21,7 @@ std::string programNameText(const ProgramName& name) {
         if (byte == 0) {
             break;
         }
-        appendLatin1(text, byte);
+        appendUtf8(text, byte);
     }
     return text;
 }
@@ -39,7 +29,7 @@ std::string programNameText(const ProgramName& name) {
 std::string programNameBytesAsText(const ProgramName& name) {
     std::string text;
     for (std::uint8_t byte : name) {
-        appendLatin1(text, byte);
+        appendUtf8(text, byte);
     }
     return text;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/app/UnitSystem.h"
+#include "core/units/UnitSystem.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -1,8 +1,8 @@
 #include "core/comm/engine/NetworkScan.h"
 
-#include "core/app/UnitSystem.h"
-#include "core/comm/protocol/FamilyLine.h"
 #include "core/comm/engine/UnitDumps.h"
+#include "core/comm/protocol/FamilyLine.h"
+#include "core/units/UnitSystem.h"
 
 namespace kelo {
 

@@ -1,9 +1,9 @@
 #include "core/comm/engine/ProgramStore.h"
 
-#include "core/app/UnitPrograms.h"
-#include "core/app/UnitSystem.h"
-#include "core/comm/images/TransferPlan.h"
 #include "core/comm/engine/UnitDumps.h"
+#include "core/comm/images/TransferPlan.h"
+#include "core/units/UnitPrograms.h"
+#include "core/units/UnitSystem.h"
 
 #include <chrono>
 #include <vector>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/app/Unit.h"
 #include "core/comm/engine/CommEngine.h"
 #include "core/comm/line/CommResult.h"
 #include "core/units/ProgramName.h"
+#include "core/units/Unit.h"
 
 #include <cstdint>
 #include <optional>

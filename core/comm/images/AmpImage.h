@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/family/FamilyFacts.h"
 #include "core/units/amp/AmpLiveParams.h"
 #include "core/units/amp/AmpParams.h"
 
@@ -14,10 +15,10 @@ namespace kelo {
 /// that travel on the line: the images themselves followed by their zero padding.
 namespace amp_image {
 
-inline constexpr std::size_t kProgramSize = 208;
-inline constexpr std::size_t kSettingsSize = 220;
-inline constexpr std::size_t kProgramBlockSize = 210;
-inline constexpr std::size_t kSettingsBlockSize = 224;
+inline constexpr std::size_t kProgramSize = familyFacts(Family::TzAmp).programImageBytes;
+inline constexpr std::size_t kSettingsSize = familyFacts(Family::TzAmp).settingsImageBytes;
+inline constexpr std::size_t kProgramBlockSize = familyFacts(Family::TzAmp).programBlockBytes;
+inline constexpr std::size_t kSettingsBlockSize = familyFacts(Family::TzAmp).settingsBlockBytes;
 
 using ProgramImage = std::array<std::uint8_t, kProgramBlockSize>;
 using SettingsImage = std::array<std::uint8_t, kSettingsBlockSize>;

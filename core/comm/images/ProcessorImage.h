@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/family/Family.h"
+#include "core/family/FamilyFacts.h"
 #include "core/units/processor/LiveParams.h"
 #include "core/units/processor/UnitParams.h"
 
@@ -14,8 +14,8 @@ namespace kelo {
 /// Memory images of the two processor families (layout: docs/memory-images.md).
 namespace processor_image {
 
-inline constexpr std::size_t kProgramSize = 264;
-inline constexpr std::size_t kSettingsSize = 276;
+inline constexpr std::size_t kProgramSize = familyFacts(Family::Tz48).programImageBytes;
+inline constexpr std::size_t kSettingsSize = familyFacts(Family::Tz48).settingsImageBytes;
 
 using ProgramImage = std::array<std::uint8_t, kProgramSize>;
 using SettingsImage = std::array<std::uint8_t, kSettingsSize>;

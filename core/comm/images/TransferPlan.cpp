@@ -4,9 +4,37 @@ namespace kelo {
 
 namespace {
 
-constexpr TransferPlan kTz48Plan{64, 10, 16, {100, 50, 50}, 200, 2500, 100, 2500, 1500};
-constexpr TransferPlan kTz48PPlan{64, 1, 16, {100, 50, 50}, 200, 2500, 100, 2500, 2500};
-constexpr TransferPlan kTzAmpPlan{32, 1, 8, {100, 100, 100}, 200, 1200, 50, 1500, 1500};
+constexpr TransferPlan kTz48Plan{.userProgramCount = familyFacts(Family::Tz48).userProgramCount,
+                                 .firstUserProgram = familyFacts(Family::Tz48).firstUserProgram,
+                                 .readGroupSize = 16,
+                                 .readGroupPausesMs = {100, 50, 50},
+                                 .readEndPauseMs = 200,
+                                 .settingsPauseMs = 2500,
+                                 .sendEndPauseMs = 100,
+                                 .storePauseMs = 2500,
+                                 .linkedFactoryRecallPauseMs = 1500};
+constexpr TransferPlan kTz48PPlan{.userProgramCount = familyFacts(Family::Tz48P).userProgramCount,
+                                  .firstUserProgram = familyFacts(Family::Tz48P).firstUserProgram,
+                                  .readGroupSize = 16,
+                                  .readGroupPausesMs = {100, 50, 50},
+                                  .readEndPauseMs = 200,
+                                  .settingsPauseMs = 2500,
+                                  .sendEndPauseMs = 100,
+                                  .storePauseMs = 2500,
+                                  .linkedFactoryRecallPauseMs = 2500};
+constexpr TransferPlan kTzAmpPlan{.userProgramCount = familyFacts(Family::TzAmp).userProgramCount,
+                                  .firstUserProgram = familyFacts(Family::TzAmp).firstUserProgram,
+                                  .readGroupSize = 8,
+                                  .readGroupPausesMs = {100, 100, 100},
+                                  .readEndPauseMs = 200,
+                                  .settingsPauseMs = 1200,
+                                  .sendEndPauseMs = 50,
+                                  .storePauseMs = 1500,
+                                  .linkedFactoryRecallPauseMs = 1500};
+// A read runs in four groups: three pauses between them, one after the last.
+static_assert(kTz48Plan.userProgramCount == 4 * kTz48Plan.readGroupSize);
+static_assert(kTz48PPlan.userProgramCount == 4 * kTz48PPlan.readGroupSize);
+static_assert(kTzAmpPlan.userProgramCount == 4 * kTzAmpPlan.readGroupSize);
 
 } // namespace
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/family/Family.h"
+#include "core/family/FamilyFacts.h"
 
 #include <array>
 #include <cstdint>

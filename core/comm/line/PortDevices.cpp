@@ -1,6 +1,5 @@
 #include "core/comm/line/PortDevices.h"
 
-#include "core/app/SettingsStore.h"
 #include "core/comm/line/TerminalControl.h"
 
 #include <fcntl.h>
@@ -24,12 +23,8 @@ std::string portName(int portIndex) {
     return "COM" + std::to_string(clampPort(portIndex) + 1);
 }
 
-std::string portDevicePath(int portIndex, const SettingsStore& settings) {
-    const int port = clampPort(portIndex);
-    if (auto configured = settings.readString(portDeviceKey(port)); configured && !configured->empty()) {
-        return *configured;
-    }
-    return "/dev/ttyS" + std::to_string(port);
+std::string defaultPortDevice(int portIndex) {
+    return "/dev/ttyS" + std::to_string(clampPort(portIndex));
 }
 
 bool isPortPresent(const std::string& devicePath) {

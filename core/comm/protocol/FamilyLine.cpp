@@ -6,9 +6,32 @@ namespace kelo {
 
 namespace {
 
-constexpr FamilyLine kTz48{Family::Tz48, kModelProcessor, 6, 276, 320, 264, 304, 10, 73, 10, 0x04, 0x44};
-constexpr FamilyLine kTz48P{Family::Tz48P, kModelProcessor, 6, 276, 320, 264, 304, 1, 64, 1, 0x04, 0x44};
-constexpr FamilyLine kTzAmp{Family::TzAmp, kModelAmp, 2, 224, 256, 210, 240, 1, 32, 0, 0x01, 0x41};
+/// Length of a block packed seven bytes in eight: whole groups of eight.
+constexpr std::size_t packedLength(std::size_t raw) {
+    return (raw + 6) / 7 * 8;
+}
+
+/// The line data of a family. @p locationOffset: location byte = program number - offset.
+constexpr FamilyLine lineOf(const FamilyFacts& facts, std::size_t statusBytes, int locationOffset,
+                            std::uint8_t downloadKind, std::uint8_t uploadKind) {
+    return {.family = facts.family,
+            .model = facts.model,
+            .statusBytes = statusBytes,
+            .settingsRawBytes = facts.settingsBlockBytes,
+            .settingsPackedBytes = packedLength(facts.settingsBlockBytes),
+            .programRawBytes = facts.programBlockBytes,
+            .programPackedBytes = packedLength(facts.programBlockBytes),
+            .firstUserProgram = static_cast<int>(facts.firstUserProgram),
+            .lastUserProgram = static_cast<int>(facts.lastUserProgram()),
+            .locationOffset = locationOffset,
+            .programDownloadKind = downloadKind,
+            .programUploadKind = uploadKind};
+}
+
+constexpr FamilyLine kTz48 = lineOf(familyFacts(Family::Tz48), 6, 10, 0x04, 0x44);
+constexpr FamilyLine kTz48P = lineOf(familyFacts(Family::Tz48P), 6, 1, 0x04, 0x44);
+constexpr FamilyLine kTzAmp = lineOf(familyFacts(Family::TzAmp), 2, 0, 0x01, 0x41);
+static_assert(kTz48.settingsPackedBytes == 320 && kTzAmp.programPackedBytes == 240);
 
 constexpr std::size_t kProcessorStatusValues = 14;
 
@@ -46,7 +69,7 @@ bool decodeStatus(Family family, std::span<const std::uint8_t> data, std::span<s
     if (data.size() != familyLine(family).statusBytes) {
         return false;
     }
-    if (family == Family::TzAmp) {
+    if (familyFacts(family).ampUnits) {
         fields[0] = data[0] & 0x07u;
         fields[2] = (data[0] >> 3) & 0x07u;
         fields[3] = data[1] & 0x07u;
@@ -66,7 +89,7 @@ bool decodeStatus(Family family, std::span<const std::uint8_t> data, std::span<s
 }
 
 std::vector<std::uint8_t> encodeStatus(Family family, std::span<const std::uint32_t, 18> fields) {
-    if (family == Family::TzAmp) {
+    if (familyFacts(family).ampUnits) {
         const auto b0 = static_cast<std::uint8_t>((fields[0] & 0x07u) | ((fields[2] & 0x07u) << 3));
         const auto b1 = static_cast<std::uint8_t>((fields[3] & 0x07u) | ((fields[14] & 0x01u) << 3) |
                                                   ((fields[15] & 0x01u) << 4) | ((fields[16] & 0x01u) << 5));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/comm/line/CommResult.h"
+#include "core/family/FamilyFacts.h"
 
 #include <array>
 #include <cstddef>
@@ -19,8 +20,8 @@ inline constexpr std::uint8_t kEndByte = 0xF7;
 
 /// Model bytes. Both processor families use 0x08; kModelAny addresses every model (and marks an
 /// unknown model in a connection entry).
-inline constexpr std::uint8_t kModelProcessor = 0x08;
-inline constexpr std::uint8_t kModelAmp = 0x09;
+inline constexpr std::uint8_t kModelProcessor = familyFacts(Family::Tz48).model;
+inline constexpr std::uint8_t kModelAmp = familyFacts(Family::TzAmp).model;
 inline constexpr std::uint8_t kModelAny = 0x7F;
 
 /// Identifier addressing every unit (used only with kModelAny); unit identifiers are 0..31.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/family/FamilyFacts.h"
 #include "core/units/amp/AmpLiveParams.h"
 #include "core/units/amp/AmpParams.h"
 
@@ -13,7 +14,7 @@ namespace kelo {
 /// One amplifier unit. A default-constructed record holds the field defaults; a unit "as constructed"
 /// by the editor (live part and programs copied from the factory program) comes from makeAmpUnit().
 struct AmpUnit {
-    static constexpr std::size_t kProgramCount = 32;
+    static constexpr std::size_t kProgramCount = familyFacts(Family::TzAmp).userProgramCount;
 
     /// Bus identifiers (0-based) of the linked units; rebuilt when an editing page opens, never stored.
     std::vector<std::uint32_t> linkedIdentifiers;

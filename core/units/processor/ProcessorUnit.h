@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/family/FamilyFacts.h"
 #include "core/units/processor/LiveParams.h"
 #include "core/units/processor/UnitParams.h"
 
@@ -14,7 +15,7 @@ namespace kelo {
 /// A default-constructed record holds the field defaults; a unit "as constructed" by the editor
 /// (its live part and programs seeded from factory program 0) comes from makeProcessorUnit().
 struct ProcessorUnit {
-    static constexpr std::size_t kProgramCount = 64;
+    static constexpr std::size_t kProgramCount = familyFacts(Family::Tz48).userProgramCount;
 
     /// Bus identifiers (0-based) of the other units of the system that edits are mirrored to while the
     /// Link setting is on. Rebuilt by whoever opens an editing page; never stored.

@@ -1,15 +1,17 @@
 // The engine against simulated units on a real pseudo-terminal.
+#include "core/comm/engine/CommEngine.h"
 #include "sim/Simulator.h"
 #include "tests/support/TempDir.h"
-#include "core/comm/engine/CommEngine.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <fstream>
+#include <future>
 #include <optional>
 #include <sstream>
 #include <thread>
+#include <utility>
 
 namespace kelo {
 namespace {
@@ -130,11 +132,12 @@ TEST_F(EngineSimTest, StartAndStopRules) {
     EXPECT_EQ(m_engine.StartEngine(Family::Tz48), CommResult::PortNotOpened);
     EXPECT_FALSE(m_engine.IsEngineRunning());
 
-    // Stopping an engine that is not running still clears view refresh and pauses 3 s.
+    // Stopping an engine that never ran clears view refresh and returns at once: the pause is for units
+    // that were talked to.
     m_engine.setViewRefresh(true);
     EXPECT_EQ(m_engine.StopEngine(), CommResult::Ok);
     EXPECT_FALSE(m_engine.viewRefresh());
-    EXPECT_EQ(m_clock.totalSlept(), std::chrono::milliseconds(3000));
+    EXPECT_EQ(m_clock.totalSlept(), std::chrono::milliseconds(0));
 
     goOnline(Family::Tz48, {0}, {0}, 0);
     EXPECT_EQ(m_engine.StartEngine(Family::Tz48), CommResult::AlreadyRunning);
@@ -145,9 +148,58 @@ TEST_F(EngineSimTest, StartAndStopRules) {
     for (const auto& frame : m_sim->receivedFrames()) {
         EXPECT_EQ(frame.at(4), toByte(Command::StatusRequest));
     }
+    const auto beforeStop = m_clock.totalSlept();
     EXPECT_EQ(m_engine.StopEngine(), CommResult::Ok);
     EXPECT_FALSE(m_engine.IsEngineRunning());
+    EXPECT_GE(m_clock.totalSlept() - beforeStop, std::chrono::milliseconds(kStopPauseMs));
     EXPECT_EQ(m_engine.StartEngine(Family::Tz48), CommResult::Ok);
+    EXPECT_EQ(m_engine.StopEngine(), CommResult::Ok);
+}
+
+TEST_F(EngineSimTest, StopEndsTheConnectionProcedureAtTheNextIdentifier) {
+    // Nobody answers: the procedure would try 32 identifiers three times each and then climb.
+    m_sim = makeSimulator(Family::Tz48, {});
+    m_engine.setPortDevice(m_sim->devicePath());
+    m_engine.SetAllStates(ConnectionState::ToBePolled);
+    m_engine.SetConnectionBaud(6);
+    ASSERT_EQ(m_engine.StartEngine(Family::Tz48), CommResult::Ok);
+    ASSERT_TRUE(m_sim->waitForFrames(1, std::chrono::seconds(30)));
+    EXPECT_EQ(m_engine.StopEngine(), CommResult::Ok);
+    // The identifier being polled finishes its attempts; no other one is started.
+    EXPECT_LE(m_sim->framesReceived(), 6u);
+    EXPECT_EQ(m_engine.GetConnectionBaud(), 0);
+}
+
+TEST_F(EngineSimTest, ClearingTheScanHooksWaitsForACallInProgress) {
+    // The hooks' owner (a scan dialog) goes away as soon as clearing returns, so the worker must be out.
+    m_sim = makeSimulator(Family::Tz48, {0});
+    m_engine.setPortDevice(m_sim->devicePath());
+    m_engine.SetAllStates(ConnectionState::NotUsed);
+    m_engine.SetConnectionState(0, ConnectionState::ToBePolled);
+    std::promise<void> entered;
+    std::atomic<bool> clearing{false};
+    std::atomic<bool> callDone{false};
+    bool first = true;
+    m_engine.setOnlineDocument({[] {}, [] { return false; }});
+    m_engine.setScanDialog({[&] {
+                                if (!std::exchange(first, false)) {
+                                    return;
+                                }
+                                entered.set_value();
+                                while (!clearing) {
+                                    std::this_thread::yield();
+                                }
+                                for (int i = 0; i < 20000; ++i) {
+                                    std::this_thread::yield();
+                                }
+                                callDone = true;
+                            },
+                            {}});
+    ASSERT_EQ(m_engine.StartEngine(Family::Tz48), CommResult::Ok);
+    entered.get_future().wait();
+    clearing = true;
+    m_engine.clearScanDialog();
+    EXPECT_TRUE(callDone.load());
     EXPECT_EQ(m_engine.StopEngine(), CommResult::Ok);
 }
 

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "sim/Simulator.h"
-#include "core/comm/line/Clock.h"
 #include "core/comm/engine/CommEngine.h"
 #include "core/comm/engine/NetworkScan.h"
+#include "core/comm/line/Clock.h"
 #include "core/units/presets/FactoryPrograms.h"
+#include "sim/Simulator.h"
+#include "tests/support/RecordingClock.h"
 
 #include <filesystem>
 #include <vector>
@@ -38,7 +39,7 @@ struct SimulatedBus {
     ConnectionState state(std::uint32_t id) const { return engine.GetConnectionEntry(id).state; }
 
     sim::Simulator sim;
-    FastClock clock;
+    RecordingClock clock;
     CommEngine engine;
     FactoryPrograms factory;
     NetworkScan scanner{engine};

@@ -1,7 +1,7 @@
 #include "core/comm/protocol/MessageExchange.h"
-#include "tests/core/comm/ScriptedLine.h"
-#include "tests/support/TempDir.h"
 #include "core/comm/protocol/Pack7in8.h"
+#include "tests/core/comm/protocol/ScriptedLine.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/app/TextConvert.h"
+#include "core/units/TextConvert.h"
 
 #include <cstdint>
 
@@ -6,6 +6,15 @@ namespace kelo {
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
+
+bool isHigh(char16_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+bool isLow(char16_t unit) {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
+
+} // namespace
 
 void appendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
@@ -24,15 +33,6 @@ void appendUtf8(std::string& out, char32_t cp) {
         out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
     }
 }
-
-bool isHigh(char16_t unit) {
-    return unit >= 0xD800 && unit <= 0xDBFF;
-}
-bool isLow(char16_t unit) {
-    return unit >= 0xDC00 && unit <= 0xDFFF;
-}
-
-} // namespace
 
 std::string utf16ToUtf8(std::u16string_view text) {
     std::string out;

@@ -1,6 +1,6 @@
-#include "core/app/UnitPrograms.h"
+#include "core/units/UnitPrograms.h"
 
-#include "core/comm/images/TransferPlan.h"
+#include "core/family/FamilyFacts.h"
 #include "core/units/presets/FactoryPrograms.h"
 #include "core/units/processor/RoutingMode.h"
 
@@ -11,18 +11,18 @@ namespace {
 // A unit of the other shape than the family's (a processor unit handed in with the amplifier family, or
 // the reverse) is left alone rather than filled from the wrong tables.
 bool shapeMatches(const Unit& unit, Family family) {
-    return unit.isAmp() == (family == Family::TzAmp);
+    return unit.isAmp() == familyFacts(family).ampUnits;
 }
 
 } // namespace
 
 std::uint32_t userProgramCount(Family family) {
-    return transferPlan(family).userProgramCount;
+    return familyFacts(family).userProgramCount;
 }
 
 bool storeLiveAsUserProgram(Unit& unit, Family family, std::uint32_t slot,
                             const std::optional<ProgramName>& name) {
-    const TransferPlan& plan = transferPlan(family);
+    const FamilyFacts& plan = familyFacts(family);
     if (slot >= plan.userProgramCount || !shapeMatches(unit, family)) {
         return false;
     }
@@ -39,7 +39,7 @@ bool storeLiveAsUserProgram(Unit& unit, Family family, std::uint32_t slot,
 }
 
 bool RecallUserProgram(Unit& unit, Family family, std::uint32_t slot) {
-    const TransferPlan& plan = transferPlan(family);
+    const FamilyFacts& plan = familyFacts(family);
     if (slot >= plan.userProgramCount || !shapeMatches(unit, family)) {
         return false;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/family/FamilyFacts.h"
 #include "core/units/amp/AmpUnit.h"
 #include "core/units/processor/ProcessorUnit.h"
 
@@ -8,6 +9,8 @@
 #include <variant>
 
 namespace kelo {
+
+class FactoryPrograms;
 
 /// One unit of a system: a processor unit (2-in/6-out and Plus families) or an amplifier unit.
 /// Gives the fields every family has (key, name, bus identifier, current program) without caring which.
@@ -43,5 +46,9 @@ public:
 private:
     std::variant<ProcessorUnit, AmpUnit> m_record;
 };
+
+/// A unit of @p family as the editor constructs one: record defaults, live part and programs seeded
+/// from the family's factory program 0 (read through @p programs).
+Unit makeNewUnit(Family family, FactoryPrograms& programs);
 
 } // namespace kelo

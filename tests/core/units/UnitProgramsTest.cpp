@@ -1,4 +1,4 @@
-#include "core/app/UnitPrograms.h"
+#include "core/units/UnitPrograms.h"
 #include "core/units/presets/FactoryPrograms.h"
 
 #include <gtest/gtest.h>

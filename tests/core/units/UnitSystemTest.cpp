@@ -1,7 +1,7 @@
-#include "core/app/UnitSystem.h"
-#include "tests/support/TempDir.h"
+#include "core/units/UnitSystem.h"
 #include "core/app/SystemFile.h"
 #include "core/units/presets/FactoryPrograms.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "tests/core/sim/LinePeer.h"
+#include "tests/sim/LinePeer.h"
 
 #include "core/comm/line/SerialLine.h"
 

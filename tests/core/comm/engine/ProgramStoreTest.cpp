@@ -1,9 +1,9 @@
-#include "tests/core/transfer/SimulatedBus.h"
+#include "tests/core/comm/engine/SimulatedBus.h"
 
-#include "core/app/UnitSystem.h"
+#include "core/comm/engine/ProgramStore.h"
 #include "core/comm/images/AmpImage.h"
 #include "core/comm/images/ProcessorImage.h"
-#include "core/comm/engine/ProgramStore.h"
+#include "core/units/UnitSystem.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "tests/core/transfer/SimulatedBus.h"
+#include "tests/core/comm/engine/SimulatedBus.h"
 
-#include "core/app/UnitSystem.h"
+#include "core/units/UnitSystem.h"
 
 #include <gtest/gtest.h>
 

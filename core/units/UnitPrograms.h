@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/family/Family.h"
-#include "core/app/Unit.h"
+#include "core/units/Unit.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/family/Family.h"
-#include "core/app/Unit.h"
+#include "core/family/FamilyFacts.h"
+#include "core/units/Unit.h"
 
 #include <cstdint>
 #include <memory>
@@ -49,7 +49,7 @@ public:
 
     Family family() const { return m_family; }
     /// True for the amplifier family (units are AmpUnit), false for the processor families.
-    bool holdsAmpUnits() const { return m_family == Family::TzAmp; }
+    bool holdsAmpUnits() const { return familyFacts(m_family).ampUnits; }
 
     const std::vector<std::unique_ptr<Unit>>& units() const { return m_units; }
     std::size_t unitCount() const { return m_units.size(); }

@@ -1,4 +1,4 @@
-#include "tests/core/sim/SimTestSupport.h"
+#include "tests/sim/SimTestSupport.h"
 
 #include "core/comm/protocol/Message.h"
 #include "core/comm/protocol/Pack7in8.h"

@@ -1,7 +1,9 @@
 #include "core/comm/line/PosixSerialLine.h"
-#include "tests/support/TempDir.h"
-#include "core/app/SettingsStore.h"
+#include "core/app/PortSettings.h"
 #include "core/comm/line/PortDevices.h"
+#include "core/comm/protocol/ConnectionEntry.h"
+#include "core/comm/protocol/MessageExchange.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +28,14 @@ public:
         unlockpt(m_fd);
         m_slavePath = ptsname(m_fd);
     }
-    ~PtyMaster() { ::close(m_fd); }
+    ~PtyMaster() { close(); }
+    /// Closes the far end, as a pulled USB adapter does.
+    void close() {
+        if (m_fd >= 0) {
+            ::close(m_fd);
+            m_fd = -1;
+        }
+    }
     PtyMaster(const PtyMaster&) = delete;
     PtyMaster& operator=(const PtyMaster&) = delete;
 
@@ -55,6 +64,24 @@ private:
     int m_fd = -1;
     std::string m_slavePath;
 };
+
+TEST(PosixSerialLineTest, VanishedDeviceIsToldApartFromASilentLine) {
+    FastClock clock(10);
+    PtyMaster master;
+    PosixSerialLine line(master.slavePath(), clock);
+    ASSERT_EQ(line.OpenPort(), CommResult::Ok);
+    line.SetReadTimeout(30);
+    Bytes buffer(4);
+    EXPECT_EQ(line.ReadPort(buffer), CommResult::IoIncomplete);
+
+    master.close();
+    EXPECT_EQ(line.ReadPort(buffer), CommResult::DeviceGone);
+    EXPECT_EQ(line.WritePort(Bytes{0xF0, 0xF7}), CommResult::DeviceGone);
+    // An exchange gives up at once with the same result instead of counting silent attempts.
+    MessageExchange exchange(line, Family::Tz48, nullptr);
+    std::array<std::uint32_t, kStatusFieldCount> status{};
+    EXPECT_EQ(exchange.statusPoll(kModelProcessor, 1, status), CommResult::DeviceGone);
+}
 
 TEST(PosixSerialLineTest, OpenFailsOnMissingOrNonTerminalDevice) {
     PosixSerialLine missing("/nonexistent/ttyS9");

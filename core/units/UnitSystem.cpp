@@ -1,4 +1,4 @@
-#include "core/app/UnitSystem.h"
+#include "core/units/UnitSystem.h"
 
 #include "core/units/presets/FactoryPrograms.h"
 #include "core/units/processor/RoutingMode.h"
@@ -80,8 +80,7 @@ UnitEditResult UnitSystem::addNewUnit(const UnitSettings& settings, FactoryProgr
         return {UnitEditStatus::IdentifierInUse};
     }
     const std::uint32_t key = nextUnitKey();
-    auto unit = std::make_unique<Unit>(holdsAmpUnits() ? Unit(makeAmpUnit())
-                                                       : Unit(makeProcessorUnit(m_family, programs)));
+    auto unit = std::make_unique<Unit>(makeNewUnit(m_family, programs));
     unit->setKey(key);
     unit->setName(settings.name);
     unit->setBusId(static_cast<std::uint32_t>(settings.shownId - 1));
@@ -91,7 +90,7 @@ UnitEditResult UnitSystem::addNewUnit(const UnitSettings& settings, FactoryProgr
     } else {
         ProcessorUnit& processor = *unit->processor();
         resetAsNewUnit(processor, programs.program(m_family, 0));
-        if (m_family == Family::Tz48) {
+        if (familyFacts(m_family).newUnitRoutingMode1) {
             processor.live.routingMode = 1;
         }
         // A Plus unit keeps the routing of its factory program, which may forbid ganging.

@@ -1,10 +1,10 @@
-#include "tests/core/transfer/SimulatedBus.h"
+#include "tests/core/comm/engine/SimulatedBus.h"
 
-#include "core/app/UnitSystem.h"
-#include "core/comm/images/AmpImage.h"
-#include "core/comm/images/ProcessorImage.h"
 #include "core/comm/engine/SystemTransfer.h"
 #include "core/comm/engine/UnitTransfer.h"
+#include "core/comm/images/AmpImage.h"
+#include "core/comm/images/ProcessorImage.h"
+#include "core/units/UnitSystem.h"
 
 #include <gtest/gtest.h>
 
@@ -67,6 +67,29 @@ TEST(UnitTransferTest, ReadUnitTakesSettingsAndProgramsAndMarksRefusedLocationsU
     EXPECT_EQ(bus.state(2), ConnectionState::Connected);
     // Four groups with the lock released in between: 100 + 50 + 50 + 200 ms of pauses.
     EXPECT_GE(bus.clock.totalSlept().count(), 400);
+}
+
+TEST(UnitTransferTest, EveryPauseOfAWholeUnitTransferIsKept) {
+    struct Expected {
+        Family family;
+        std::vector<long long> read; ///< after each group of programs
+        std::vector<long long> send; ///< after the time-out change, the settings, and before release
+    };
+    for (const Expected& expected : {Expected{Family::Tz48, {100, 50, 50, 200}, {50, 2500, 100}},
+                                     Expected{Family::Tz48P, {100, 50, 50, 200}, {50, 2500, 100}},
+                                     Expected{Family::TzAmp, {100, 100, 100, 200}, {50, 1200, 50}}}) {
+        SCOPED_TRACE(std::string(familyKey(expected.family)));
+        SimulatedBus bus(expected.family, {3});
+        ASSERT_EQ(bus.scan({3}).connectedIds(), std::vector<std::uint32_t>{3});
+        UnitTransfer transfer(bus.engine, expected.family, bus.factory);
+        bus.clock.forget();
+        ReadUnitResult read = transfer.ReadUnit(3);
+        ASSERT_EQ(read.result, CommResult::Ok);
+        EXPECT_EQ(bus.clock.pausesOfThisThread(), expected.read);
+        bus.clock.forget();
+        EXPECT_EQ(transfer.SendUnit(*read.unit), CommResult::Ok);
+        EXPECT_EQ(bus.clock.pausesOfThisThread(), expected.send);
+    }
 }
 
 TEST(UnitTransferTest, UploadsOfNoBlocksSucceedAndChangeNothing) {

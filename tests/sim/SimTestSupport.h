@@ -1,7 +1,7 @@
 #pragma once
 
-#include "tests/core/sim/LinePeer.h"
 #include "sim/Simulator.h"
+#include "tests/sim/LinePeer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,6 @@
-#include "core/app/Unit.h"
+#include "core/units/Unit.h"
+
+#include "core/units/presets/FactoryPrograms.h"
 
 namespace kelo {
 
@@ -33,6 +35,13 @@ std::uint32_t Unit::currentProgram() const {
 std::uint32_t Unit::routingMode() const {
     const ProcessorUnit* unit = processor();
     return unit ? unit->live.routingMode : 1;
+}
+
+Unit makeNewUnit(Family family, FactoryPrograms& programs) {
+    if (familyFacts(family).ampUnits) {
+        return Unit(makeAmpUnit());
+    }
+    return Unit(makeProcessorUnit(family, programs));
 }
 
 } // namespace kelo

@@ -1,0 +1,29 @@
+#include "tests/support/RecordingClock.h"
+
+namespace kelo::test {
+
+void RecordingClock::sleepFor(Duration duration) {
+    {
+        std::lock_guard lock(m_mutex);
+        m_pauses.push_back({std::this_thread::get_id(), duration.count()});
+    }
+    m_fast.sleepFor(duration);
+}
+
+std::vector<long long> RecordingClock::pausesOfThisThread() const {
+    std::lock_guard lock(m_mutex);
+    std::vector<long long> mine;
+    for (const Pause& pause : m_pauses) {
+        if (pause.thread == std::this_thread::get_id()) {
+            mine.push_back(pause.ms);
+        }
+    }
+    return mine;
+}
+
+void RecordingClock::forget() {
+    std::lock_guard lock(m_mutex);
+    m_pauses.clear();
+}
+
+} // namespace kelo::test
