@@ -1,12 +1,12 @@
 #include "cli/Commands.h"
 #include "cli/LineSession.h"
 
-#include "core/family/Family.h"
-#include "core/app/UnitPrograms.h"
-#include "core/app/UnitSystem.h"
 #include "core/comm/engine/ProgramStore.h"
-#include "core/comm/images/TransferPlan.h"
 #include "core/comm/engine/UnitDumps.h"
+#include "core/comm/images/TransferPlan.h"
+#include "core/family/Family.h"
+#include "core/units/UnitPrograms.h"
+#include "core/units/UnitSystem.h"
 #include "core/units/presets/FactoryPrograms.h"
 
 #include <memory>
@@ -22,10 +22,6 @@ struct Options {
     int factory = 0;
     int user = 0;
 };
-
-Unit newUnit(Family family) {
-    return family == Family::TzAmp ? Unit(makeAmpUnit()) : Unit(makeProcessorUnit(family));
-}
 
 // The unit's current settings and, for a user program, that program: what a recall starts from.
 CommResult readRecallSource(CommEngine& engine, Family family, std::uint32_t id, std::uint32_t userSlot,
@@ -73,7 +69,7 @@ void runRecall(CliContext& context, const Options& options) {
     }
 
     UnitSystem system(family);
-    Unit* unit = system.appendScannedUnit(newUnit(family));
+    Unit* unit = system.appendScannedUnit(makeNewUnit(family, FactoryPrograms::shared()));
     unit->setBusId(id);
     const std::uint32_t slot = user ? static_cast<std::uint32_t>(options.user - 1) : userCount;
     const CommResult read = readRecallSource(session.engine(), family, id, slot, *unit);

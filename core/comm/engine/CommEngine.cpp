@@ -55,6 +55,7 @@ CommResult CommEngine::StartEngine(Family family) {
     m_family = family;
     m_line = std::move(line);
     m_exchange = std::make_unique<MessageExchange>(*m_line, family, m_log);
+    m_deviceGone = false;
     // The flag is raised before the worker exists, so a stop that follows at once always finds and
     // joins the worker.
     SetEngineRunning(true);
@@ -70,7 +71,8 @@ CommResult CommEngine::StartEngine(Family family) {
 
 CommResult CommEngine::StopEngine() {
     CommResult result = CommResult::Ok;
-    if (IsEngineRunning() || m_worker.joinable()) {
+    const bool ran = IsEngineRunning() || m_worker.joinable();
+    if (ran) {
         SetEngineRunning(false);
         if (m_worker.joinable()) {
             m_worker.join();
@@ -81,7 +83,9 @@ CommResult CommEngine::StopEngine() {
         m_log->writeSummary(baudRateOf(GetConnectionBaud()));
     }
     setViewRefresh(false);
-    m_clock.sleepFor(Clock::Duration(kStopPauseMs));
+    if (ran) {
+        m_clock.sleepFor(Clock::Duration(kStopPauseMs));
+    }
     return result;
 }
 
@@ -106,7 +110,8 @@ CommResult CommEngine::SendParameter(std::uint32_t unitId, std::uint8_t model, s
         return CommResult::NotConnected;
     }
     const auto id = static_cast<std::uint8_t>(unitId);
-    const CommResult result = session.exchange()->setParameter(model, id, {blockCode, index, offset, value});
+    const CommResult result =
+        noteResult(session.exchange()->setParameter(model, id, {blockCode, index, offset, value}));
     if (result != CommResult::Ok) {
         SetConnectionState(unitId, ConnectionState::NotResponding);
     }
@@ -170,8 +175,9 @@ void CommEngine::setScanDialog(ScanDialogHooks hooks) {
 }
 
 void CommEngine::clearScanDialog() {
-    std::lock_guard hooksLock(m_hooksMutex);
+    std::unique_lock hooksLock(m_hooksMutex);
     m_scanDialog.reset();
+    waitForHookCalls(hooksLock);
 }
 
 void CommEngine::setOnlineDocument(OnlineDocumentHooks hooks) {
@@ -180,8 +186,38 @@ void CommEngine::setOnlineDocument(OnlineDocumentHooks hooks) {
 }
 
 void CommEngine::clearOnlineDocument() {
-    std::lock_guard hooksLock(m_hooksMutex);
+    std::unique_lock hooksLock(m_hooksMutex);
     m_onlineDocument.reset();
+    waitForHookCalls(hooksLock);
+}
+
+void CommEngine::waitForHookCalls(std::unique_lock<std::mutex>& lock) {
+    // A hook that clears itself from the worker would wait for its own call.
+    if (std::this_thread::get_id() == m_workerId.load()) {
+        return;
+    }
+    m_hookCallsDone.wait(lock, [this] { return m_hookCalls == 0; });
+}
+
+void CommEngine::callHook(const std::function<void()>& hook) {
+    if (!hook) {
+        return;
+    }
+    hook();
+    std::lock_guard hooksLock(m_hooksMutex);
+    --m_hookCalls;
+    m_hookCallsDone.notify_all();
+}
+
+CommResult CommEngine::noteResult(CommResult result) {
+    if (result == CommResult::DeviceGone) {
+        m_deviceGone = true;
+    }
+    return result;
+}
+
+CommResult CommEngine::lineFault() const {
+    return m_deviceGone ? CommResult::DeviceGone : CommResult::Ok;
 }
 
 bool CommEngine::hasOnlineDocument() const {
@@ -209,7 +245,7 @@ CommResult CommEngine::PortSession::runOnUnit(std::uint32_t id, bool refusedIsFa
     if (!isValidId(id) || m_engine.GetConnectionEntry(id).state != ConnectionState::Connected) {
         return CommResult::Ok;
     }
-    const CommResult result = operation(*exchange());
+    const CommResult result = m_engine.noteResult(operation(*exchange()));
     const bool noProgram = result == CommResult::UploadRefused && !refusedIsFailure;
     if (result != CommResult::Ok && !noProgram) {
         m_engine.SetConnectionState(id, ConnectionState::NotResponding);

@@ -1,14 +1,16 @@
 #pragma once
 
-#include "core/family/Family.h"
 #include "core/comm/line/Clock.h"
 #include "core/comm/line/CommResult.h"
+#include "core/comm/line/SerialLine.h"
 #include "core/comm/protocol/ConnectionEntry.h"
 #include "core/comm/protocol/DiagnosticLog.h"
 #include "core/comm/protocol/MessageExchange.h"
-#include "core/comm/line/SerialLine.h"
+#include "core/family/Family.h"
 
 #include <array>
+#include <atomic>
+#include <condition_variable>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -46,7 +48,8 @@ struct OnlineDocumentHooks {
 /// long as it lives (a whole-unit transfer). The table lock guards the connection table, the running
 /// flag and the connection baud index; it is held only for a read or write of those. Lock order: the port
 /// lock first, then the table lock, never the other way round. The hooks have a lock of their own that is
-/// never held while anything else is taken or a hook is called.
+/// never held while anything else is taken or a hook is called; clearing a hook waits for a call of it
+/// that is in progress, so its owner may go away as soon as the clear returns.
 ///
 /// The hooks are called on the worker thread; a GUI forwards them to its own thread (queued calls).
 class CommEngine {
@@ -69,7 +72,10 @@ public:
     /// @return Ok, AlreadyRunning (nothing changed), PortNotOpened, or ThreadNotCreated (line closed)
     CommResult StartEngine(Family family);
 
-    /// Stops the worker, closes the line, writes the log summary, clears view refresh, pauses 3 s.
+    /// Stops the worker, closes the line, writes the log summary and clears view refresh. After a run it
+    /// pauses 3 s so that the units settle before the line is opened again; without one it returns at
+    /// once. The worker stops at its next identifier or climb step, so the wait for it is at most one
+    /// exchange. Call it off the window's thread: it blocks for the pause.
     /// @return the result of closing the line; Ok when the engine was not running
     CommResult StopEngine();
 
@@ -94,9 +100,15 @@ public:
     /// Sets the target speed; indices outside 0..6 are stored as 0.
     void SetConnectionBaud(int baudIndex);
 
+    /// DeviceGone once an exchange of this run found the serial device gone or failing (adapter pulled),
+    /// else Ok. The units then show as not responding; this tells why.
+    CommResult lineFault() const;
+
     void setScanDialog(ScanDialogHooks hooks);
+    /// Forgets the scan hooks; waits for a call of them in progress on another thread.
     void clearScanDialog();
     void setOnlineDocument(OnlineDocumentHooks hooks);
+    /// Forgets the document hooks; waits for a call of them in progress on another thread.
     void clearOnlineDocument();
     bool hasOnlineDocument() const;
     void setViewRefresh(bool on);
@@ -146,6 +158,12 @@ private:
     /// Tells a registered scan dialog that a sweep is complete, then forgets the dialog.
     void notifyFirstSweep();
     void notifyRefresh();
+    /// Calls @p hook with the hook lock released, counted as a call in progress.
+    void callHook(const std::function<void()>& hook);
+    /// Waits, hook lock held by @p lock, until no hook call is in progress (unless on the worker).
+    void waitForHookCalls(std::unique_lock<std::mutex>& lock);
+    /// Notes a result of an exchange: a device that went away is remembered for lineFault().
+    CommResult noteResult(CommResult result);
     CommResult closeLine();
 
     Clock& m_clock;
@@ -170,6 +188,11 @@ private:
     std::optional<ScanDialogHooks> m_scanDialog;
     std::optional<OnlineDocumentHooks> m_onlineDocument;
     bool m_viewRefresh = false;
+    int m_hookCalls = 0; ///< hook calls in progress
+    std::condition_variable m_hookCallsDone;
+
+    std::atomic<bool> m_deviceGone{false};
+    std::atomic<std::thread::id> m_workerId; ///< set by the worker itself, so hooks can tell its thread
 };
 
 } // namespace kelo

@@ -4,6 +4,7 @@
 namespace kelo {
 
 void CommEngine::runWorker() {
+    m_workerId = std::this_thread::get_id();
     {
         PortSession session(*this);
         session.line()->SetReadTimeout(kConnectReadTimeoutMs);
@@ -25,7 +26,8 @@ bool CommEngine::connectIdentifier(std::uint8_t id, bool updateEntry) {
     std::uint8_t replyModel = kModelAny;
     std::array<std::uint32_t, kStatusFieldCount> status = entry.status;
     const auto model = static_cast<std::uint8_t>(entry.model);
-    const bool answered = session.exchange()->connectionPoll(model, id, replyModel, status) == CommResult::Ok;
+    const bool answered =
+        noteResult(session.exchange()->connectionPoll(model, id, replyModel, status)) == CommResult::Ok;
     if (!updateEntry) {
         return answered;
     }
@@ -49,7 +51,8 @@ void CommEngine::connectionProcedure() {
         session.line()->SetPortBaudRate(0);
     }
     m_clock.sleepFor(Clock::Duration(kClimbStepPauseMs));
-    for (std::uint8_t id = 0; id < kUnitCount; ++id) {
+    // Every identifier and climb step looks at the running flag, so a stop waits for one exchange at most.
+    for (std::uint8_t id = 0; id < kUnitCount && IsEngineRunning(); ++id) {
         if (GetConnectionEntry(id).state == ConnectionState::ToBePolled) {
             connectIdentifier(id, true);
         }
@@ -60,22 +63,25 @@ void CommEngine::connectionProcedure() {
 void CommEngine::climb(int target) {
     int current = 0;
     bool trouble = false;
-    while (current < target) {
-        for (std::uint8_t id = 0; id < kUnitCount; ++id) {
+    while (current < target && IsEngineRunning()) {
+        for (std::uint8_t id = 0; id < kUnitCount && IsEngineRunning(); ++id) {
             if (GetConnectionEntry(id).state == ConnectionState::ToBePolled &&
                 !connectIdentifier(id, false)) {
                 trouble = true;
             }
         }
+        if (!IsEngineRunning()) {
+            break;
+        }
         ++current;
-        for (std::uint8_t id = 0; id < kUnitCount; ++id) {
+        for (std::uint8_t id = 0; id < kUnitCount && IsEngineRunning(); ++id) {
             const ConnectionEntry entry = GetConnectionEntry(id);
             if (entry.state != ConnectionState::ToBePolled) {
                 continue;
             }
             PortSession session(*this);
             const auto model = static_cast<std::uint8_t>(entry.model);
-            if (session.exchange()->setUnitBaudRate(model, id, current) != CommResult::Ok) {
+            if (noteResult(session.exchange()->setUnitBaudRate(model, id, current)) != CommResult::Ok) {
                 trouble = true;
             }
         }
@@ -99,6 +105,9 @@ void CommEngine::climb(int target) {
 
 void CommEngine::sweep() {
     for (std::uint8_t id = 0; id < kUnitCount; ++id) {
+        if (!IsEngineRunning()) {
+            return;
+        }
         bool polled = false;
         {
             PortSession session(*this);
@@ -107,7 +116,7 @@ void CommEngine::sweep() {
                 polled = true;
                 std::array<std::uint32_t, kStatusFieldCount> status = entry.status;
                 const auto model = static_cast<std::uint8_t>(entry.model);
-                if (session.exchange()->statusPoll(model, id, status) == CommResult::Ok) {
+                if (noteResult(session.exchange()->statusPoll(model, id, status)) == CommResult::Ok) {
                     entry.state = ConnectionState::Connected;
                     entry.status = status;
                     entry.errorFlag = 0;
@@ -133,13 +142,12 @@ void CommEngine::notifyIdentifierPolled() {
     std::function<void()> hook;
     {
         std::lock_guard hooksLock(m_hooksMutex);
-        if (m_onlineDocument && m_scanDialog) {
+        if (m_onlineDocument && m_scanDialog && m_scanDialog->identifierPolled) {
             hook = m_scanDialog->identifierPolled;
+            ++m_hookCalls;
         }
     }
-    if (hook) {
-        hook();
-    }
+    callHook(hook);
 }
 
 void CommEngine::notifyFirstSweep() {
@@ -149,25 +157,29 @@ void CommEngine::notifyFirstSweep() {
         if (m_onlineDocument && m_scanDialog) {
             hook = m_scanDialog->firstSweepDone;
             m_scanDialog.reset();
+            if (hook) {
+                ++m_hookCalls;
+            }
         }
     }
-    if (hook) {
-        hook();
-    }
+    callHook(hook);
 }
 
 void CommEngine::notifyRefresh() {
     OnlineDocumentHooks document;
     {
         std::lock_guard hooksLock(m_hooksMutex);
-        if (!m_viewRefresh || !m_onlineDocument) {
+        if (!m_viewRefresh || !m_onlineDocument || !m_onlineDocument->refreshViews) {
             return;
         }
         document = *m_onlineDocument;
+        ++m_hookCalls;
     }
-    if (document.refreshViews && (!document.hasUnits || document.hasUnits())) {
-        document.refreshViews();
-    }
+    callHook([&document] {
+        if (!document.hasUnits || document.hasUnits()) {
+            document.refreshViews();
+        }
+    });
 }
 
 } // namespace kelo

@@ -1,7 +1,7 @@
 #include "core/comm/engine/UnitTransfer.h"
 
-#include "core/comm/images/TransferPlan.h"
 #include "core/comm/engine/UnitDumps.h"
+#include "core/comm/images/TransferPlan.h"
 #include "core/units/presets/FactoryPrograms.h"
 
 #include <chrono>
@@ -28,13 +28,6 @@ void SetReadTimeout(CommEngine::PortSession& session, int timeoutMs) {
 }
 
 } // namespace
-
-Unit UnitTransfer::makeNewUnit() const {
-    if (m_family == Family::TzAmp) {
-        return Unit(makeAmpUnit());
-    }
-    return Unit(makeProcessorUnit(m_family, m_factory));
-}
 
 CommResult UnitTransfer::SendUnit(const Unit& unit) {
     const TransferPlan& plan = transferPlan(m_family);
@@ -68,7 +61,7 @@ CommResult UnitTransfer::SendUnit(const Unit& unit) {
 ReadUnitResult UnitTransfer::ReadUnit(std::uint32_t id) {
     const TransferPlan& plan = transferPlan(m_family);
     Clock& clock = m_engine.clock();
-    Unit unit = makeNewUnit();
+    Unit unit = makeNewUnit(m_family, m_factory);
     ReadUnitResult outcome;
 
     unit.visit([&](auto& record) {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/family/Family.h"
-#include "core/app/Unit.h"
 #include "core/comm/engine/CommEngine.h"
 #include "core/comm/line/CommResult.h"
+#include "core/family/Family.h"
+#include "core/units/Unit.h"
 
 #include <cstdint>
 #include <optional>
@@ -40,8 +40,6 @@ public:
     ReadUnitResult ReadUnit(std::uint32_t id);
 
 private:
-    Unit makeNewUnit() const;
-
     CommEngine& m_engine;
     Family m_family;
     FactoryPrograms& m_factory;

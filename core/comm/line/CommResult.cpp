@@ -28,6 +28,8 @@ std::string_view describe(CommResult result) {
         return "the unit is not connected";
     case CommResult::ThreadNotCreated:
         return "the communication worker could not be started";
+    case CommResult::DeviceGone:
+        return "the serial device has gone away or fails";
     }
     return "unknown result";
 }

@@ -19,6 +19,7 @@ enum class CommResult : int {
     AlreadyRunning = 30,    ///< StartEngine while the engine runs
     NotConnected = 31,      ///< the unit's connection entry is not in state 2
     ThreadNotCreated = 32,  ///< the worker thread could not be started
+    DeviceGone = 40,        ///< the serial device failed or went away (adapter pulled): no unit can answer
 };
 
 /// The plain number of a result (0 for success).

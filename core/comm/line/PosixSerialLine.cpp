@@ -19,16 +19,33 @@ int remainingMs(std::chrono::steady_clock::time_point deadline) {
     return left.count() > 0 ? static_cast<int>(left.count()) : 0;
 }
 
-/// Waits until @p fd is ready for @p events or @p timeoutMs pass.
-bool waitReady(int fd, short events, int timeoutMs) {
+/// True for the errors of a device that has gone away or fails (a pulled adapter), as opposed to a
+/// line on which nothing arrives.
+bool deviceFailed(int error) {
+    return error == EIO || error == ENXIO || error == ENODEV;
+}
+
+enum class Readiness { Ready, TimedOut, HungUp };
+
+/// Waits until @p fd is ready for @p events or @p timeoutMs pass. A device that hung up (the far end of
+/// the line went away) is reported as such: its reads return nothing, just like a quiet line.
+Readiness waitReady(int fd, short events, int timeoutMs) {
     pollfd pfd{fd, events, 0};
     for (;;) {
         const int ready = poll(&pfd, 1, timeoutMs);
         if (ready < 0 && errno == EINTR) {
             continue;
         }
-        return ready > 0 && (pfd.revents & events) != 0;
+        if (ready > 0 && (pfd.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0) {
+            return Readiness::HungUp;
+        }
+        return ready > 0 && (pfd.revents & events) != 0 ? Readiness::Ready : Readiness::TimedOut;
     }
+}
+
+/// The result of a transfer that could not go on: the device is gone, or the time is up.
+CommResult stalled(Readiness readiness) {
+    return readiness == Readiness::HungUp ? CommResult::DeviceGone : CommResult::IoIncomplete;
 }
 
 } // namespace
@@ -103,11 +120,14 @@ CommResult PosixSerialLine::WritePort(std::span<const std::uint8_t> bytes) {
             continue;
         }
         if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) {
-            return CommResult::IoIncomplete;
+            return deviceFailed(errno) ? CommResult::DeviceGone : CommResult::IoIncomplete;
         }
         const int left = remainingMs(deadline);
-        if (left == 0 || !waitReady(m_fd, POLLOUT, left)) {
+        if (left == 0) {
             return CommResult::IoIncomplete;
+        }
+        if (const Readiness readiness = waitReady(m_fd, POLLOUT, left); readiness != Readiness::Ready) {
+            return stalled(readiness);
         }
     }
     return CommResult::Ok;
@@ -129,14 +149,17 @@ CommResult PosixSerialLine::ReadPort(std::span<std::uint8_t> buffer) {
             continue;
         }
         if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) {
-            return CommResult::IoIncomplete;
+            return deviceFailed(errno) ? CommResult::DeviceGone : CommResult::IoIncomplete;
         }
         int wait = remainingMs(deadline);
         if (done > 0) {
             wait = std::min(wait, static_cast<int>(interval.count()));
         }
-        if (wait == 0 || !waitReady(m_fd, POLLIN, wait)) {
+        if (wait == 0) {
             return CommResult::IoIncomplete;
+        }
+        if (const Readiness readiness = waitReady(m_fd, POLLIN, wait); readiness != Readiness::Ready) {
+            return stalled(readiness);
         }
     }
     return CommResult::Ok;

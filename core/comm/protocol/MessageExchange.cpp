@@ -107,7 +107,8 @@ CommResult MessageExchange::exchange(LogColumn column, std::uint8_t id,
         if (judgment.code != CommResult::Ok && m_log != nullptr) {
             m_log->recordError(id, column, judgment.code);
         }
-        if (judgment.verdict == Verdict::Stop) {
+        // A device that has gone away answers no further attempt either.
+        if (judgment.verdict == Verdict::Stop || judgment.code == CommResult::DeviceGone) {
             return judgment.code;
         }
     }
@@ -323,9 +324,9 @@ CommResult MessageExchange::uploadImage(std::uint8_t model, std::uint8_t id, Dum
         if (m_log != nullptr) {
             m_log->recordError(id, LogColumn::Dump, result);
         }
-        if (++failures >= kBlockAttempts) {
+        if (result == CommResult::DeviceGone || ++failures >= kBlockAttempts) {
             image.clear();
-            return CommResult::NoAcceptedReply;
+            return result == CommResult::DeviceGone ? result : CommResult::NoAcceptedReply;
         }
     }
     return CommResult::Ok;

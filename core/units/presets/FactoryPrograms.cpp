@@ -1,5 +1,6 @@
 #include "core/units/presets/FactoryPrograms.h"
 
+#include "core/family/FamilyFacts.h"
 #include "core/units/ArchiveReader.h"
 #include "core/units/processor/ProcessorUnitBody.h"
 
@@ -52,7 +53,7 @@ void FactoryPrograms::setMessageHook(MessageHook hook) {
 }
 
 std::size_t FactoryPrograms::count(Family family) {
-    return family == Family::Tz48 ? 10 : 1;
+    return familyFacts(family).factoryProgramCount;
 }
 
 std::string_view FactoryPrograms::missingFileMessage(Family family) {
@@ -114,14 +115,22 @@ void FactoryPrograms::load(Family family, Table& table) {
         return;
     }
     table.programs = defaultConfiguration(count(family));
+    table.missing = true;
+}
+
+void FactoryPrograms::reportMissing(Family family, Table& table) {
+    if (!table.missing || table.reported) {
+        return;
+    }
     MessageHook hook;
     {
         std::lock_guard lock(m_hookMutex);
+        if (!m_hook || table.reported.exchange(true)) {
+            return;
+        }
         hook = m_hook;
     }
-    if (hook) {
-        hook(missingFileMessage(family));
-    }
+    hook(missingFileMessage(family));
 }
 
 const std::vector<UnitParams>& FactoryPrograms::table(Family family) {
@@ -131,6 +140,7 @@ const std::vector<UnitParams>& FactoryPrograms::table(Family family) {
     }
     Table& table = tableOf(family);
     std::call_once(table.loaded, [&] { load(family, table); });
+    reportMissing(family, table);
     return table.programs;
 }
 

@@ -5,6 +5,7 @@
 #include "core/units/processor/UnitParams.h"
 
 #include <array>
+#include <atomic>
 #include <filesystem>
 #include <functional>
 #include <mutex>
@@ -19,8 +20,10 @@ namespace kelo {
 ///
 /// Each table is filled once, the first time it is asked for. When the file is missing, cannot be
 /// opened or is too short to hold one unit, the table gets the built-in default configuration and the
-/// family's message goes to the message hook, once per table. The core shows nothing itself; the
-/// editor installs a hook that shows a message box. Thread-safe.
+/// family's message goes to the message hook, once per table: at the first use of the table while a
+/// hook is installed, so a table loaded before the hook (a simulated line built first) still has its
+/// message told. The core shows nothing itself; the editor installs a hook that shows a message box.
+/// Thread-safe.
 /// The amplifier's single factory program is built in code: ampFactoryProgram() (units/amp/AmpUnit.h).
 class FactoryPrograms {
 public:
@@ -34,7 +37,7 @@ public:
     /// The process-wide tables, looked up in the folder of the running program.
     static FactoryPrograms& shared();
 
-    /// Replaces the hook (the editor installs its message box at start-up, before any unit exists).
+    /// Replaces the hook (the editor installs its message box at start-up).
     void setMessageHook(MessageHook hook);
 
     /// Number of factory programs of a family: 10 (Tz48), 1 (Tz48P), 1 (TzAmp).
@@ -61,10 +64,14 @@ private:
     struct Table {
         std::once_flag loaded;
         std::vector<UnitParams> programs;
+        bool missing = false;              ///< the default configuration stands in for the file
+        std::atomic<bool> reported{false}; ///< the missing file's message went to a hook
     };
 
     Table& tableOf(Family family);
     void load(Family family, Table& table);
+    /// Tells the hook, once, that the table's file was missing.
+    void reportMissing(Family family, Table& table);
 
     std::filesystem::path m_folder;
     std::mutex m_hookMutex; // guards m_hook
