@@ -1,5 +1,7 @@
 #include "cli/Commands.h"
 
+#include "cli/CliOutput.h"
+
 #include "core/app/PresetLabel.h"
 #include "core/app/SystemFile.h"
 #include "core/units/TextConvert.h"
@@ -15,7 +17,7 @@ void registerInfoCommand(CLI::App& app, CliContext& context) {
     auto file = std::make_shared<std::string>();
     command->add_option("FILE", *file, "System file (.kle)")->required();
     command->footer("Each unit line: key, \"ID n\", name, preset label and, for processors, routing label, "
-                    "separated by tabs.");
+                    "separated by tabs. Control characters in names are shown escaped (\\t, \\n, \\x1B).");
     command->callback([&context, file] {
         const SystemFileReadResult result = loadSystemFile(*file);
         if (!result.ok()) {
@@ -30,7 +32,8 @@ void registerInfoCommand(CLI::App& app, CliContext& context) {
             const ProgramName& name =
                 unit->visit([](const auto& record) -> const ProgramName& { return record.live.name; });
             context.out << unit->key() << "\tID " << (std::uint64_t{unit->busId()} + 1) << '\t'
-                        << utf16ToUtf8(unit->name()) << '\t' << presetLabel(system.family(), program, name);
+                        << printableText(utf16ToUtf8(unit->name())) << '\t'
+                        << printableText(presetLabel(system.family(), program, name));
             if (!unit->isAmp()) {
                 context.out << '\t' << routingModeLabel(unit->routingMode());
             }

@@ -1,5 +1,7 @@
 #include "cli/Commands.h"
 
+#include "cli/CliOutput.h"
+
 namespace kelo::cli {
 
 int runKelo(int argc, const char* const* argv, CliContext& context) {
@@ -17,8 +19,10 @@ int runKelo(int argc, const char* const* argv, CliContext& context) {
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
-        return app.exit(error, context.out, context.err);
+        const int code = app.exit(error, context.out, context.err);
+        return finishOutput(context) ? code : context.exitCode;
     }
+    finishOutput(context);
     return context.exitCode;
 }
 

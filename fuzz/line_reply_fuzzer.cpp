@@ -2,43 +2,13 @@
 // end, and give back only what the frame layout allows.
 #include "core/comm/protocol/MessageExchange.h"
 #include "core/comm/protocol/Pack7in8.h"
-
-#include <cstdlib>
-#include <deque>
+#include "fuzz/FuzzLine.h"
 
 namespace {
 
 using namespace kelo;
-
-/// A line whose far end sends the fuzzer's bytes, whatever was written.
-class BytesLine final : public SerialLine {
-public:
-    BytesLine(const std::uint8_t* data, std::size_t size) : m_input(data, data + size) {}
-
-    CommResult OpenPort() override { return CommResult::Ok; }
-    void InitPort(int) override {}
-    void SetPortBaudRate(int) override {}
-    void SetReadTimeout(int) override {}
-    CommResult WritePort(std::span<const std::uint8_t>) override { return CommResult::Ok; }
-    CommResult ReadPort(std::span<std::uint8_t> buffer) override {
-        std::size_t n = 0;
-        while (n < buffer.size() && !m_input.empty()) {
-            buffer[n++] = m_input.front();
-            m_input.pop_front();
-        }
-        return n == buffer.size() ? CommResult::Ok : CommResult::IoIncomplete;
-    }
-    CommResult ClosePort() override { return CommResult::Ok; }
-
-private:
-    std::deque<std::uint8_t> m_input;
-};
-
-void check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
+using fuzz::BytesLine;
+using fuzz::check;
 
 } // namespace
 

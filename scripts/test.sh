@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds with warnings as errors, and runs every test:
 # the GoogleTest and QTest suites, the communication tests again under ThreadSanitizer,
-# a benchmark smoke run, and each fuzzer for 30 s when clang is present.
+# a benchmark smoke run, the GoogleTest suites again under AddressSanitizer + UBSan, and the fuzzers
+# (about two minutes shared out) when clang is present.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -25,18 +26,51 @@ for bench in build/bin/bench_*; do
     "$bench" --benchmark_min_time=0.01 >/dev/null
 done
 
+# Sanitizer builds: -O1 without debug information keeps their compile time down; the stack traces
+# still name functions. Each stage prints how long it took.
+sanitizer_flags=(-DCMAKE_BUILD_TYPE=Release "-DCMAKE_CXX_FLAGS_RELEASE=-O1 -fno-omit-frame-pointer"
+    -DKELO_BUILD_GUI=OFF -DKELO_BUILD_BENCH=OFF)
+suites=(kelo_app_tests kelo_units_tests kelo_scales_tests kelo_comm_tests kelo_sim_tests kelo_transfer_tests
+    kelo_cli_tests)
+export UBSAN_OPTIONS="halt_on_error=1 print_stacktrace=1"
+export ASAN_OPTIONS="detect_leaks=1"
+
 if command -v clang++ >/dev/null; then
-    echo "== fuzzers, 30 s each"
-    CXX=clang++ CC=clang cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELO_FUZZ=ON \
-        -DKELO_BUILD_GUI=OFF -DKELO_BUILD_TESTS=OFF -DKELO_BUILD_BENCH=OFF >/dev/null
-    cmake --build build-fuzz -j "$jobs"
-    for fuzzer in build-fuzz/bin/*_fuzzer; do
+    # One clang build serves both: the core and the tool instrumented for the fuzzers under AddressSanitizer
+    # and UndefinedBehaviorSanitizer, the GoogleTest suites linked against it.
+    echo "== core, transfer and CLI tests under AddressSanitizer + UBSan, and the fuzzers (clang)"
+    start=$SECONDS
+    CXX=clang++ CC=clang cmake -S . -B build-san "${sanitizer_flags[@]}" -DKELO_SANITIZE=address,undefined \
+        -DKELO_FUZZ=ON >/dev/null
+    cmake --build build-san -j "$jobs" --target "${suites[@]}" $(cd fuzz && ls ./*_fuzzer.cpp | sed 's|./||; s|\.cpp||')
+    echo "   build: $((SECONDS - start)) s"
+    start=$SECONDS
+    for suite in "${suites[@]}"; do
+        ctest --test-dir build-san --output-on-failure -j "$jobs" -L "$suite"
+    done
+    echo "   tests: $((SECONDS - start)) s"
+    # About two minutes of fuzzing in all, shared out over the targets.
+    start=$SECONDS
+    fuzzers=(build-san/bin/*_fuzzer)
+    per_fuzzer=$((120 / ${#fuzzers[@]}))
+    for fuzzer in "${fuzzers[@]}"; do
         [ -x "$fuzzer" ] || continue
         corpus=$(mktemp -d)
         seeds="fuzz/corpus/$(basename "$fuzzer")"
         [ -d "$seeds" ] && cp -r "$seeds"/. "$corpus"/
-        "$fuzzer" -max_total_time=30 -print_final_stats=1 "$corpus" 2>&1 | tail -n 5
+        echo "   $(basename "$fuzzer"), ${per_fuzzer} s"
+        "$fuzzer" -max_total_time="$per_fuzzer" -print_final_stats=1 "$corpus" 2>&1 | tail -n 3
         rm -rf "$corpus"
     done
+    echo "   fuzzing: $((SECONDS - start)) s"
+else
+    echo "== core, transfer and CLI tests under AddressSanitizer + UBSan (no clang: no fuzzers)"
+    start=$SECONDS
+    cmake -S . -B build-san "${sanitizer_flags[@]}" -DKELO_SANITIZE=address,undefined >/dev/null
+    cmake --build build-san -j "$jobs" --target "${suites[@]}"
+    for suite in "${suites[@]}"; do
+        ctest --test-dir build-san --output-on-failure -j "$jobs" -L "$suite"
+    done
+    echo "   build and tests: $((SECONDS - start)) s"
 fi
 echo "== all tests passed"

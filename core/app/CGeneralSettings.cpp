@@ -1,5 +1,7 @@
 #include "core/app/CGeneralSettings.h"
 
+#include "core/app/TextConvert.h"
+
 namespace kelo {
 
 namespace {
@@ -58,7 +60,10 @@ bool CGeneralSettings::Load(const SettingsStore& store, const PortProbe& probe) 
     }
     readRanged(store, k::kLock, lock, 0, 2, defaults.lock);
     if (auto value = store.readString(k::kLockPassword)) {
-        lockPassword = utf8Length(*value) <= kMaxLockPasswordLength ? *value : defaults.lockPassword;
+        // Text that is not UTF-8 has no character count to check (stray continuation bytes count as
+        // none), so it is refused like an over-long password.
+        const bool valid = utf8ToUtf16(*value) && utf8Length(*value) <= kMaxLockPasswordLength;
+        lockPassword = valid ? *value : defaults.lockPassword;
     }
     if (auto value = store.readInt(k::kMidiPort)) {
         midiPort = *value;

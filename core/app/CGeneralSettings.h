@@ -46,7 +46,8 @@ struct CGeneralSettings {
 
     /// Reads the stored values over the current ones (a missing value leaves its field unchanged) and
     /// asks the probe which ports are present. A stored value outside its range (port 7, baud index 12,
-    /// lock 9, a password longer than 7 characters) is ignored and its default is used instead.
+    /// lock 9, a password longer than 7 characters or not UTF-8) is ignored and its default is used
+    /// instead.
     /// @return always true.
     bool Load(const SettingsStore& store, const PortProbe& probe);
 

@@ -44,21 +44,39 @@ struct SystemFileReadResult {
 /// becomes the key of the last unit read.
 SystemFileReadResult readSystemFile(std::span<const std::uint8_t> bytes);
 
-/// Reads the file at path (see the other overload).
+/// Reads the file at path (see the other overload). Only a regular file of at most kMaxSystemFileBytes
+/// is read (readSystemFileBytes()); anything else is CannotOpen with the reason.
 SystemFileReadResult loadSystemFile(const std::filesystem::path& path);
 
 /// The file bytes of a system: magic, count, bodies in list order. A system without units gives no
 /// bytes at all (such a file is refused when opened again).
 std::vector<std::uint8_t> writeSystemFile(const UnitSystem& system);
 
-/// Saves the system at path through a temporary file in the same folder, renamed over the old file
-/// once completely written and flushed, so a failed save leaves the previous file as it was.
+/// Saves the system at path through a temporary file, renamed over the old file once completely
+/// written and flushed, so a failed save leaves the previous file as it was.
+///
+/// A symbolic link at path (or a chain of them) is followed to its final target, which is replaced:
+/// the link stays a link, also when it dangles (the target is then created). The temporary file lies
+/// beside that target, and takes the old file's mode, owner and group as far as the process may set
+/// them. A file with several hard links is split: the saved name gets the new content, the other
+/// names keep the old one. An existing target that is not a regular file (a device, a FIFO, a
+/// folder) is refused.
 SystemFileStatus saveSystemFile(const UnitSystem& system, const std::filesystem::path& path);
 
-/// Writes bytes to path the same safe way (temporary file, flush, rename).
+/// Writes bytes to path the same safe way (see saveSystemFile()).
 SystemFileStatus saveFileAtomically(std::span<const std::uint8_t> bytes, const std::filesystem::path& path);
 
-/// Reads a whole file. @return nothing when it cannot be opened or read.
+/// Tells whether a save to path can succeed as far as can be seen beforehand: the final target is a
+/// regular file or absent, and a temporary file can be created beside it (it is removed again). Lets
+/// a long operation find an unwritable output before it starts.
+SystemFileStatus checkSaveTarget(const std::filesystem::path& path);
+
+/// Reads a whole regular file of at most kMaxSystemFileBytes (core/units/SystemFileSize.h).
+/// @return nothing when it cannot be opened or read, is not a regular file or is too large.
 std::optional<std::vector<std::uint8_t>> readWholeFile(const std::filesystem::path& path);
+
+/// As readWholeFile(), with the reason of a failure as a CannotOpen status ("Cannot open file: PATH:
+/// not a regular file").
+SystemFileStatus readSystemFileBytes(const std::filesystem::path& path, std::vector<std::uint8_t>& bytes);
 
 } // namespace kelo

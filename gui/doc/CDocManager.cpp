@@ -2,6 +2,8 @@
 
 #include "core/app/FamilyMagic.h"
 #include "core/app/SystemFile.h"
+#include "core/units/RegularFile.h"
+#include "core/units/SystemFileSize.h"
 #include "gui/dialogs/Dialogs.h"
 #include "gui/doc/CNewTypeDlg.h"
 #include "gui/doc/CSystemDoc.h"
@@ -109,17 +111,23 @@ CSystemDoc* CDocManager::newDocument(Family family) {
 }
 
 CSystemDoc* CDocManager::openSystemFile(const QString& path) {
-    const std::optional<std::vector<std::uint8_t>> bytes = readWholeFile(toPath(path));
-    if (!bytes) {
+    // Bounded and regular files only: a device or FIFO would block the window, a huge file exhaust memory.
+    const FileReadResult file = readRegularFile(toPath(path), kMaxSystemFileBytes);
+    if (file.error == FileReadError::NotRegular || file.error == FileReadError::TooLarge) {
+        Dialogs::inform(m_frame, QStringLiteral("Cannot open file: %1: %2").arg(path, toQString(file.reason)),
+                        MessageIcon::Exclamation);
         return nullptr;
     }
-    const std::optional<Family> family = detectFamily(*bytes);
+    if (!file.ok()) {
+        return nullptr;
+    }
+    const std::optional<Family> family = detectFamily(file.bytes);
     if (!family) {
         Dialogs::inform(m_frame, toQString(systemFileErrorText(SystemFileError::UnexpectedFileFormat)),
                         MessageIcon::Exclamation);
         return nullptr;
     }
-    SystemFileReadResult read = readSystemFile(*bytes);
+    SystemFileReadResult read = readSystemFile(file.bytes);
     if (!read.ok() || !read.system) {
         Dialogs::inform(m_frame, toQString(systemFileErrorText(SystemFileError::DamagedBody)),
                         MessageIcon::Exclamation);

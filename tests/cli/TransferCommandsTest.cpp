@@ -1,13 +1,14 @@
 #include "cli/Commands.h"
 
+#include "core/app/SystemFile.h"
+#include "core/app/UnitSystem.h"
+#include "core/comm/images/AmpImage.h"
+#include "core/comm/images/ProcessorImage.h"
+#include "core/comm/line/Clock.h"
+#include "core/units/presets/FactoryPrograms.h"
 #include "sim/DefaultImages.h"
 #include "sim/Simulator.h"
 #include "tests/support/TempDir.h"
-#include "core/app/SystemFile.h"
-#include "core/comm/images/AmpImage.h"
-#include "core/comm/line/Clock.h"
-#include "core/comm/images/ProcessorImage.h"
-#include "core/units/presets/FactoryPrograms.h"
 
 #include <gtest/gtest.h>
 
@@ -153,6 +154,80 @@ INSTANTIATE_TEST_SUITE_P(Families, PullPushTest,
                          [](const ::testing::TestParamInfo<Family>& param) {
                              return std::string(familyKey(param.param));
                          });
+
+TEST(TransferCommandsTest, TransfersSurviveLineFaultsAndAUnitLostMidPullKeepsTheGoodFile) {
+    test::TempDir dir;
+    const std::string clean = dir.file("clean.kle").string();
+    const std::string faulty = dir.file("faulty.kle").string();
+    sim::Simulator sim(options(Family::Tz48, {0, 3}));
+    fillUnit(sim, 0, 1);
+    fillUnit(sim, 3, 2);
+    ASSERT_EQ(
+        kelo({"pull", "--port", sim.devicePath(), "--family", "tz48", "--baud", "0", "-o", clean}).exitCode,
+        0);
+
+    // Lost replies, damaged blocks and busy units cost attempts, never data.
+    sim::SimFaults faults;
+    faults.dropEveryNth = 60;
+    faults.corruptCrcBlocks = 3;
+    faults.busyEveryNth = 11;
+    sim.setFaults(faults);
+    const KeloRun pull =
+        kelo({"pull", "--port", sim.devicePath(), "--family", "tz48", "--baud", "0", "-o", faulty});
+    ASSERT_EQ(pull.exitCode, 0) << pull.err;
+    EXPECT_EQ(readWholeFile(faulty), readWholeFile(clean));
+    std::filesystem::remove(faulty);
+    for (std::uint8_t id : {0, 3}) {
+        sim.setSettingsImage(id, sim::defaultSettingsImage(Family::Tz48, id));
+    }
+    sim.setFaults(faults);
+    const KeloRun push = kelo({"push", clean, "--port", sim.devicePath(), "--baud", "0"});
+    ASSERT_EQ(push.exitCode, 0) << push.err;
+    sim.setFaults(sim::SimFaults{});
+    ASSERT_EQ(
+        kelo({"pull", "--port", sim.devicePath(), "--family", "tz48", "--baud", "0", "-o", faulty}).exitCode,
+        0);
+    EXPECT_EQ(readWholeFile(faulty), readWholeFile(clean));
+
+    // Unit 4 loses power in the middle of its programs: the good file stays, the rest goes beside it.
+    sim::SimFaults dying;
+    dying.silentAfter = 30;
+    sim.setFaults(3, dying);
+    const KeloRun partial =
+        kelo({"pull", "--port", sim.devicePath(), "--family", "tz48", "--baud", "0", "-o", clean});
+    EXPECT_EQ(partial.exitCode, 1);
+    const std::string beside = dir.file("clean.partial.kle").string();
+    EXPECT_NE(partial.err.find("ID 4: Upload failed"), std::string::npos) << partial.err;
+    EXPECT_NE(partial.err.find("The units read were written to " + beside + "; " + clean +
+                               " was left as it was.\n"),
+              std::string::npos)
+        << partial.err;
+    EXPECT_EQ(readWholeFile(clean), readWholeFile(faulty));
+    const SystemFileReadResult read = loadSystemFile(beside);
+    ASSERT_TRUE(read.ok());
+    ASSERT_EQ(read.system->unitCount(), 1u);
+    EXPECT_EQ(read.system->units()[0]->busId(), 0u);
+}
+
+TEST(TransferCommandsTest, PushNamesAUnitOutsideTheBusAndSendsTheOthers) {
+    test::TempDir dir;
+    sim::Simulator sim(options(Family::TzAmp, {1}));
+    UnitSystem system(Family::TzAmp);
+    for (std::uint32_t id : {1u, 40u}) {
+        Unit* unit = system.appendScannedUnit(Unit(makeAmpUnit()));
+        unit->setBusId(id);
+        unit->amp()->live.outputs[0].gain = 33;
+    }
+    const std::string file = dir.file("mixed.kle").string();
+    ASSERT_TRUE(saveSystemFile(system, file).ok());
+    const KeloRun push = kelo({"push", file, "--port", sim.devicePath(), "--baud", "0"});
+    EXPECT_EQ(push.exitCode, 1);
+    EXPECT_NE(push.err.find("ID 41 is outside 1..32; it is not sent.\n"), std::string::npos) << push.err;
+    EXPECT_NE(push.err.find("Downloading To ID 2\n"), std::string::npos) << push.err;
+    AmpLiveParams live;
+    amp_image::decodeSettings(sim.unit(1).settingsImage, live);
+    EXPECT_EQ(live.outputs[0].gain, 33u);
+}
 
 TEST(TransferCommandsTest, PullWithNothingAnsweringWritesNoFile) {
     sim::Simulator sim(options(Family::Tz48, {2}));

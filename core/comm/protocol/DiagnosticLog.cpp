@@ -1,6 +1,9 @@
 #include "core/comm/protocol/DiagnosticLog.h"
 
-#include <fstream>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace kelo {
 
@@ -36,17 +39,37 @@ std::string rule(char c) {
     return std::string(kRuleLength, c) + '\n';
 }
 
+/// Opens an existing log file for writing with @p flags added, only when it is a regular file and not
+/// reached through a symbolic link: a link named like the log must never make the program empty or
+/// write into the file it points to. Never blocks (a FIFO without a reader fails at once).
+/// @return the descriptor, or -1
+int openLog(const std::filesystem::path& file, int flags) {
+    // Checked before truncating: O_TRUNC must not touch a device or FIFO; O_NOFOLLOW refuses a link.
+    const int fd = ::open(file.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        return -1;
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) ||
+        ((flags & O_TRUNC) != 0 && ::ftruncate(fd, 0) != 0) ||
+        ((flags & O_APPEND) != 0 && ::fcntl(fd, F_SETFL, O_APPEND) != 0)) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
 } // namespace
 
 DiagnosticLog::DiagnosticLog(std::filesystem::path file) : m_file(std::move(file)) {}
 
 bool DiagnosticLog::activateIfPresent() {
-    std::error_code error;
-    if (!std::filesystem::exists(m_file, error)) {
+    const int fd = openLog(m_file, O_TRUNC);
+    if (fd < 0) {
         return m_active;
     }
+    ::close(fd);
     m_active = true;
-    std::ofstream truncate(m_file, std::ios::binary | std::ios::trunc);
     return m_active;
 }
 
@@ -142,10 +165,22 @@ void DiagnosticLog::writeSummary(std::uint32_t baud) const {
 
 void DiagnosticLog::append(const std::string& text) const {
     // A file that cannot be opened is skipped: the log must never disturb the line.
-    std::ofstream out(m_file, std::ios::binary | std::ios::app);
-    if (out) {
-        out << text;
+    const int fd = openLog(m_file, O_APPEND);
+    if (fd < 0) {
+        return;
     }
+    std::size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t written = ::write(fd, text.data() + done, text.size() - done);
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            break;
+        }
+        done += static_cast<std::size_t>(written);
+    }
+    ::close(fd);
 }
 
 } // namespace kelo

@@ -35,7 +35,8 @@ public:
     /// @param file the log file; the program uses "diagnostic.log" in the working directory
     explicit DiagnosticLog(std::filesystem::path file = "diagnostic.log");
 
-    /// Switches the log on when its file exists, and empties the file.
+    /// Switches the log on when its file exists as a regular file (not a symbolic link, device or FIFO),
+    /// and empties the file. The appends later open it the same way.
     /// @return true when the log is now active
     bool activateIfPresent();
     bool isActive() const { return m_active; }

@@ -2,11 +2,11 @@
 
 #include "core/family/FamilyFacts.h"
 #include "core/units/ArchiveReader.h"
+#include "core/units/RegularFile.h"
+#include "core/units/SystemFileSize.h"
 #include "core/units/processor/ProcessorUnitBody.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <system_error>
 
@@ -78,18 +78,13 @@ std::vector<UnitParams> FactoryPrograms::defaultConfiguration(std::size_t n) {
 
 bool FactoryPrograms::ReadPresetFile(const std::filesystem::path& path, std::size_t n,
                                      std::vector<UnitParams>& programs) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return false;
-    }
-    // One unit is all that is read; a longer file is cut so a huge file cannot exhaust memory.
-    constexpr std::size_t kLimit = 16 * 1024 * 1024;
-    std::vector<std::uint8_t> bytes;
-    bytes.reserve(kMagicAndCountSize + kMinProcessorBodySize);
-    std::istreambuf_iterator<char> it(file);
-    for (std::istreambuf_iterator<char> end; it != end && bytes.size() < kLimit; ++it) {
-        bytes.push_back(static_cast<std::uint8_t>(*it));
-    }
+    // Held to the bound of every system file: a device, a FIFO or a huge file is not read at all.
+    const FileReadResult file = readRegularFile(path, kMaxSystemFileBytes);
+    return file.ok() && readPresetBytes(file.bytes, n, programs);
+}
+
+bool FactoryPrograms::readPresetBytes(std::span<const std::uint8_t> bytes, std::size_t n,
+                                      std::vector<UnitParams>& programs) {
     ArchiveReader archive(bytes);
     archive.skip(kMagicAndCountSize);
     ProcessorUnit unit;

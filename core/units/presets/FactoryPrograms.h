@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <functional>
 #include <mutex>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -56,9 +57,16 @@ public:
     static std::vector<UnitParams> defaultConfiguration(std::size_t n);
 
     /// Reads the first n user programs of the presets file at path into programs (used flags 0).
-    /// @return false when the file is missing, unreadable or too short; programs is then unchanged.
+    /// Only a regular file within the system-file size bound is read.
+    /// @return false when the file is missing, unreadable, not a regular file, too large or too short;
+    ///         programs is then unchanged.
     static bool ReadPresetFile(const std::filesystem::path& path, std::size_t n,
                                std::vector<UnitParams>& programs);
+
+    /// ReadPresetFile() over the file's bytes: the magic and count are skipped unchecked, the first unit
+    /// body supplies the programs. @return false when the bytes end before that body does.
+    static bool readPresetBytes(std::span<const std::uint8_t> bytes, std::size_t n,
+                                std::vector<UnitParams>& programs);
 
 private:
     struct Table {

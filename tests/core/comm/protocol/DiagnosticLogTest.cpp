@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
 #include <sstream>
+#include <sys/stat.h>
 
 namespace kelo {
 namespace {
@@ -53,6 +55,36 @@ TEST(DiagnosticLogTest, SummaryLayoutAndInactiveLog) {
                   "Connection BaudRate = \t19200\n"
                   "ID device\tScanMsg ScanErr\t\tParamMsg ParamErr \tDumpMsg DumpErr\t\tLastErr\n"
                   "31\t\t\t0\t\t\t0\t\t0\t\t\t0\t\t1\t\t1\t\t\t26\n");
+}
+
+TEST(DiagnosticLogTest, LinksAndSpecialFilesNamedLikeTheLogAreLeftAlone) {
+    test::TempDir dir;
+    const std::filesystem::path victim = dir.file("precious.txt");
+    std::ofstream(victim) << "keep me";
+    std::filesystem::create_symlink(victim, dir.file("diagnostic.log"));
+    DiagnosticLog linked(dir.file("diagnostic.log"));
+    EXPECT_FALSE(linked.activateIfPresent());
+    linked.recordSent(0, LogColumn::Scan);
+    linked.writeSummary(9600);
+    std::ifstream in(victim);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "keep me");
+
+    // A FIFO must neither block the start nor count as the log.
+    ASSERT_EQ(::mkfifo(dir.file("fifo.log").c_str(), 0600), 0);
+    EXPECT_FALSE(DiagnosticLog(dir.file("fifo.log")).activateIfPresent());
+
+    // A log that is replaced by a link after the start is not written through it.
+    std::ofstream(dir.file("real.log")) << "old";
+    DiagnosticLog log(dir.file("real.log"));
+    ASSERT_TRUE(log.activateIfPresent());
+    EXPECT_EQ(std::filesystem::file_size(dir.file("real.log")), 0u);
+    log.writeSummary(9600);
+    EXPECT_GT(std::filesystem::file_size(dir.file("real.log")), 0u);
+    std::filesystem::remove(dir.file("real.log"));
+    std::filesystem::create_symlink(victim, dir.file("real.log"));
+    log.writeErrorRecord(3, 9600);
+    std::ifstream again(victim);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(again), {}), "keep me");
 }
 
 } // namespace
