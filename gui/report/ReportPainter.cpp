@@ -14,6 +14,8 @@ using namespace kelo::report;
 
 QFont reportFont(TextFont font, const PageGeometry& geometry) {
     QFont result;
+    // No ligatures: a PDF's text must read "Off", not "O" and a ligature glyph, when searched or copied.
+    result.setStyleStrategy(QFont::PreferNoShaping);
     if (font == TextFont::GraphLabel) {
         // The graph labels keep the on-screen graph's font size in points.
         result.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans")});
