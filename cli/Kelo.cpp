@@ -16,6 +16,9 @@ int runKelo(int argc, const char* const* argv, CliContext& context) {
     registerPullCommand(app, context);
     registerPushCommand(app, context);
     registerRecallCommand(app, context);
+#ifdef KELO_WITH_REPORT
+    registerReportCommand(app, context);
+#endif
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {

@@ -3,7 +3,7 @@
 #include "cli/LineSession.h"
 
 #include "core/app/SystemFile.h"
-#include "core/app/TextConvert.h"
+#include "core/units/TextConvert.h"
 #include "core/units/presets/FactoryPrograms.h"
 
 #include <memory>

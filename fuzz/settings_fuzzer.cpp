@@ -2,7 +2,7 @@
 // every field ends inside its range, a missing or refused value leaves its field as it was or at its
 // default, and what is saved reads back unchanged.
 #include "core/app/CGeneralSettings.h"
-#include "core/app/TextConvert.h"
+#include "core/units/TextConvert.h"
 #include "fuzz/FuzzLine.h"
 
 #include <fuzzer/FuzzedDataProvider.h>

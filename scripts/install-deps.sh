@@ -8,6 +8,7 @@ packages=(
     nlohmann-json3-dev libcli11-dev
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     xvfb xauth
+    poppler-utils
 )
 
 missing=()

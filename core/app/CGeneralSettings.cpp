@@ -1,6 +1,6 @@
 #include "core/app/CGeneralSettings.h"
 
-#include "core/app/TextConvert.h"
+#include "core/units/TextConvert.h"
 
 namespace kelo {
 

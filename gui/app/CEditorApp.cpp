@@ -1,5 +1,6 @@
 #include "gui/app/CEditorApp.h"
 
+#include "core/units/presets/FactoryPrograms.h"
 #include "gui/app/CAboutDlg.h"
 #include "gui/app/CSplashWindow.h"
 #include "gui/app/EditorArtwork.h"
@@ -8,7 +9,7 @@
 #include "gui/doc/CDocManager.h"
 #include "gui/frame/CMainFrame.h"
 #include "gui/online/COnlineController.h"
-#include "core/units/presets/FactoryPrograms.h"
+#include "gui/print/CReportPrinter.h"
 
 #include <QAction>
 #include <QApplication>
@@ -37,6 +38,7 @@ CEditorApp::~CEditorApp() {
         qApp->removeEventFilter(this);
     }
     delete m_splash;
+    m_reportPrinter.reset();
     m_documents.reset();
     m_frame.reset();
     if (g_instance == this) {
@@ -63,6 +65,14 @@ bool CEditorApp::InitInstance(const StartOptions& options) {
     connect(m_frame->action(action_names::kHelpTopics), &QAction::triggered, this, &CEditorApp::onHelpTopics);
     connect(m_frame->action(action_names::kPrintSetup), &QAction::triggered, this,
             &CEditorApp::onFilePrintSetup);
+    m_reportPrinter = std::make_unique<CReportPrinter>(*m_frame, printer());
+    connect(m_frame->action(action_names::kPrint), &QAction::triggered, m_reportPrinter.get(),
+            &CReportPrinter::onFilePrint);
+    connect(m_frame->action(action_names::kPrintPreview), &QAction::triggered, m_reportPrinter.get(),
+            &CReportPrinter::onFilePrintPreview);
+    connect(m_frame->action(action_names::kExportPdf), &QAction::triggered, m_reportPrinter.get(),
+            &CReportPrinter::onFileExportPdf);
+    m_frame->setPrintingAvailable(true);
     connect(m_frame.get(), &CMainFrame::recentFileRequested, this, &CEditorApp::OpenDocumentFile);
     connect(m_documents.get(), &CDocManager::documentSaved, this, &CEditorApp::addRecentFile);
     m_frame->setCloseGuard([this] { return m_documents->closeAllDocuments(); });
@@ -163,11 +173,15 @@ void CEditorApp::onHelpTopics() {
     Dialogs::inform(m_frame.get(), text, MessageIcon::Information, tr("Kelo Editor Help"));
 }
 
-void CEditorApp::onFilePrintSetup() {
+QPrinter& CEditorApp::printer() {
     if (!m_printer) {
         m_printer = std::make_unique<QPrinter>();
     }
-    QPageSetupDialog setup(m_printer.get(), m_frame.get());
+    return *m_printer;
+}
+
+void CEditorApp::onFilePrintSetup() {
+    QPageSetupDialog setup(&printer(), m_frame.get());
     setup.exec();
 }
 

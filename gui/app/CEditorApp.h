@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/app/CGeneralSettings.h"
-#include "gui/app/CRecentFileList.h"
 #include "core/comm/protocol/DiagnosticLog.h"
+#include "gui/app/CRecentFileList.h"
 
 #include <QObject>
 #include <QString>
@@ -16,6 +16,7 @@ namespace kelo::gui {
 class CDocManager;
 class CMainFrame;
 class COnlineController;
+class CReportPrinter;
 class CSplashWindow;
 class CSystemDoc;
 
@@ -69,6 +70,11 @@ public:
     CSystemDoc* onLineDocument() const { return m_onLineDocument; }
     void setOnLineDocument(CSystemDoc* document) { m_onLineDocument = document; }
 
+    /// The printer of Print Setup, Print and Print Preview, made when first needed.
+    QPrinter& printer();
+    /// File > Print, Print Preview and Export PDF.
+    CReportPrinter* reportPrinter() const { return m_reportPrinter.get(); }
+
     const CRecentFileList& recentFiles() const { return m_recent; }
     void addRecentFile(const QString& path);
     void removeRecentFile(const QString& path);
@@ -100,6 +106,7 @@ private:
     CSystemDoc* m_onLineDocument = nullptr;
     DiagnosticLog m_log;
     std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<CReportPrinter> m_reportPrinter;
 };
 
 } // namespace kelo::gui

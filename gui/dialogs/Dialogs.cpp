@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace kelo::gui {
 
@@ -87,6 +89,24 @@ QString Dialogs::saveFileName(QWidget* parent, const QString& caption, const QSt
     return QFileDialog::getSaveFileName(parent, caption, proposedPath, filter);
 }
 
+bool Dialogs::printDialog(QWidget* parent, QPrinter* printer, int pageCount) {
+    printer->setFromTo(0, 0);
+    Script& s = script();
+    if (s.active) {
+        ++s.printDialogs;
+        if (s.printAnswers.empty()) {
+            return false;
+        }
+        const bool answer = s.printAnswers.front();
+        s.printAnswers.pop_front();
+        return answer;
+    }
+    QPrintDialog dialog(printer, parent);
+    dialog.setMinMax(1, pageCount);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    return dialog.exec() == QDialog::Accepted;
+}
+
 void Dialogs::setScripted(bool scripted) {
     script() = Script{};
     script().active = scripted;
@@ -102,6 +122,14 @@ void Dialogs::pushMessageAnswer(QMessageBox::StandardButton answer) {
 
 void Dialogs::pushFileAnswer(const QString& path) {
     script().fileAnswers.push_back(path);
+}
+
+void Dialogs::pushPrintAnswer(bool print) {
+    script().printAnswers.push_back(print);
+}
+
+int Dialogs::shownPrintDialogs() {
+    return script().printDialogs;
 }
 
 const std::vector<MessageRequest>& Dialogs::shownMessages() {

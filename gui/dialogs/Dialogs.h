@@ -7,6 +7,7 @@
 #include <deque>
 #include <vector>
 
+class QPrinter;
 class QWidget;
 
 namespace kelo::gui {
@@ -50,6 +51,12 @@ public:
     static QString saveFileName(QWidget* parent, const QString& caption, const QString& proposedPath,
                                 const QString& filter);
 
+    /// Shows the platform print dialog for a document of pageCount pages; the user's choices (printer,
+    /// page range, copies) are stored in printer. In scripted mode the answer comes from the queue, and
+    /// is Cancel when the queue is empty, so that no test prints by accident.
+    /// @return true when the user chose to print.
+    static bool printDialog(QWidget* parent, QPrinter* printer, int pageCount);
+
     /// Switches scripted mode on or off and forgets every queued answer and recorded request.
     static void setScripted(bool scripted);
     static bool isScripted();
@@ -57,6 +64,10 @@ public:
     static void pushMessageAnswer(QMessageBox::StandardButton answer);
     /// Queues the answer of the next file dialog (empty for Cancel).
     static void pushFileAnswer(const QString& path);
+    /// Queues the answer of the next print dialog (true for Print).
+    static void pushPrintAnswer(bool print);
+    /// Number of print dialogs shown since scripted mode was switched on.
+    static int shownPrintDialogs();
     /// Message boxes shown since scripted mode was switched on, oldest first.
     static const std::vector<MessageRequest>& shownMessages();
     /// File dialogs shown since scripted mode was switched on, oldest first.
@@ -69,6 +80,8 @@ private:
         bool active = false;
         std::deque<QMessageBox::StandardButton> messageAnswers;
         std::deque<QString> fileAnswers;
+        std::deque<bool> printAnswers;
+        int printDialogs = 0;
         std::vector<MessageRequest> messages;
         std::vector<FileRequest> files;
     };

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/family/Family.h"
-#include "core/app/UnitSystem.h"
+#include "core/units/UnitSystem.h"
 
 #include <QObject>
 #include <QString>

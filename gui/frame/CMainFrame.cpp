@@ -72,6 +72,7 @@ void CMainFrame::createActions() {
     makeAction(kPrint, tr("&Print..."))->setShortcut(QKeySequence::Print);
     makeAction(kPrintPreview, tr("Print Pre&view"));
     makeAction(kPrintSetup, tr("P&rint Setup..."));
+    makeAction(kExportPdf, tr("&Export PDF..."));
     makeAction(kExit, tr("E&xit"));
     makeAction(kViewToolBar, tr("&Toolbar"));
     makeAction(kViewStatusBar, tr("&Status Bar"));
@@ -113,8 +114,8 @@ void CMainFrame::createMenus() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
     file->addAction(action(kFileNew));
     file->addAction(action(kFileOpen));
-    m_documentFileActions = {action(kFileClose), action(kFileSave), action(kFileSaveAs),
-                             action(kOptions),   action(kPrint),    action(kPrintPreview)};
+    m_documentFileActions = {action(kFileClose), action(kFileSave),     action(kFileSaveAs), action(kOptions),
+                             action(kPrint),     action(kPrintPreview), action(kExportPdf)};
     file->addAction(action(kFileClose));
     file->addAction(action(kFileSave));
     file->addAction(action(kFileSaveAs));
@@ -123,6 +124,7 @@ void CMainFrame::createMenus() {
     m_documentFileActions.push_back(file->addSeparator());
     file->addAction(action(kPrint));
     file->addAction(action(kPrintPreview));
+    file->addAction(action(kExportPdf));
     file->addAction(action(kPrintSetup));
     m_recentSeparator = file->addSeparator();
     for (int i = 0; i < kRecentFileCount; ++i) {
@@ -316,7 +318,7 @@ void CMainFrame::updateCommandStates() {
     for (const char* name : {kFileSave, kNewUnit, kModifyUnit, kOptions}) {
         action(name)->setEnabled(hasDocument);
     }
-    for (const char* name : {kPrint, kPrintPreview}) {
+    for (const char* name : {kPrint, kPrintPreview, kExportPdf}) {
         action(name)->setEnabled(hasDocument && m_printingAvailable);
     }
     const bool onLine = hasDocument && document->isOnLine();

@@ -34,6 +34,7 @@ inline constexpr const char* kOptions = "actionOptions";
 inline constexpr const char* kPrint = "actionPrint";
 inline constexpr const char* kPrintPreview = "actionPrintPreview";
 inline constexpr const char* kPrintSetup = "actionPrintSetup";
+inline constexpr const char* kExportPdf = "actionExportPdf";
 inline constexpr const char* kExit = "actionExit";
 inline constexpr const char* kViewToolBar = "actionViewToolBar";
 inline constexpr const char* kViewStatusBar = "actionViewStatusBar";

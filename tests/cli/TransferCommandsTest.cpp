@@ -1,7 +1,7 @@
 #include "cli/Commands.h"
 
 #include "core/app/SystemFile.h"
-#include "core/app/UnitSystem.h"
+#include "core/units/UnitSystem.h"
 #include "core/comm/images/AmpImage.h"
 #include "core/comm/images/ProcessorImage.h"
 #include "core/comm/line/Clock.h"
