@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds with warnings as errors, and runs every test:
-# the GoogleTest and QTest suites, the communication tests again under ThreadSanitizer,
+# the GoogleTest and QTest suites, the communication, transfer and command-line tests again under
+# ThreadSanitizer,
 # a benchmark smoke run, and each fuzzer for 30 s when clang is present.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,12 +13,12 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELO_WERROR=ON >/dev/nul
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
-echo "== communication tests under ThreadSanitizer"
+echo "== communication, transfer and command-line tests under ThreadSanitizer"
 cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELO_WERROR=ON -DKELO_SANITIZE=thread \
     -DKELO_BUILD_GUI=OFF -DKELO_BUILD_BENCH=OFF >/dev/null
-cmake --build build-tsan -j "$jobs" --target kelo_comm_tests
+cmake --build build-tsan -j "$jobs" --target kelo_comm_tests kelo_cli_tests
 TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" \
-    ctest --test-dir build-tsan --output-on-failure -j "$jobs" -L kelo_comm_tests
+    ctest --test-dir build-tsan --output-on-failure -j "$jobs" -L "kelo_comm_tests|kelo_cli_tests"
 
 echo "== benchmark smoke run"
 for bench in build/bin/bench_*; do
