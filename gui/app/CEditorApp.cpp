@@ -13,11 +13,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QPageSetupDialog>
 #include <QPrinter>
+#include <QStatusBar>
 
 namespace kelo::gui {
 
@@ -50,12 +52,20 @@ CEditorApp* CEditorApp::instance() {
     return g_instance;
 }
 
+bool CEditorApp::diagnosticFlag() const {
+    return m_online->diagnosticFlag();
+}
+
+CSystemDoc* CEditorApp::onLineDocument() const {
+    return m_online->onLineDocument();
+}
+
 bool CEditorApp::InitInstance(const StartOptions& options) {
     QApplication::setWindowIcon(applicationIcon());
     m_recent.load();
 
     m_frame = std::make_unique<CMainFrame>();
-    m_documents = std::make_unique<CDocManager>(m_frame.get());
+    m_documents = std::make_unique<CDocManager>(m_frame.get(), m_online.get());
     m_online->attach(*m_frame);
     m_frame->setRecentFiles(m_recent.paths());
     connect(m_frame->action(action_names::kFileNew), &QAction::triggered, m_documents.get(),
@@ -93,16 +103,16 @@ bool CEditorApp::InitInstance(const StartOptions& options) {
     m_settings.Load(*m_store, m_portProbe);
 
     QString file = options.file;
-    if (m_settings.autoLoad == 1 && !m_recent.paths().isEmpty() && !m_recent.paths().first().isEmpty()) {
+    if (m_settings.autoLoad == 1 && !m_recent.paths().isEmpty()) {
         file = m_recent.paths().first();
     }
     if (!file.isEmpty()) {
-        OpenDocumentFile(file);
+        openStartupFile(file);
     }
     m_frame->show();
     m_frame->update();
 
-    m_log.activateIfPresent();
+    m_online->startDiagnosticLog();
     return true;
 }
 
@@ -134,13 +144,22 @@ void CEditorApp::OpenSystemFile(const QString& path) {
     m_documents->openSystemFile(path);
 }
 
-void CEditorApp::OpenDocumentFile(const QString& path) {
+void CEditorApp::openStartupFile(const QString& path) {
+    // A file that cannot be read at start (moved, on a drive not mounted yet) keeps its recent-file
+    // entry, so the next start opens the same system again rather than whichever entry comes next.
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        Dialogs::inform(m_frame.get(),
-                        QStringLiteral("%1\nCannot open the file: it does not exist or cannot be read.")
-                            .arg(QFileInfo(path).fileName()),
-                        MessageIcon::Exclamation);
+        m_frame->statusBar()->showMessage(tr("Cannot open %1").arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    file.close();
+    OpenSystemFile(path);
+}
+
+void CEditorApp::OpenDocumentFile(QString path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        reportUnreadable(path);
         removeRecentFile(path);
         return;
     }
@@ -150,9 +169,21 @@ void CEditorApp::OpenDocumentFile(const QString& path) {
 
 void CEditorApp::onFileOpen() {
     const QString path = Dialogs::openFileName(m_frame.get(), tr("Open"), systemFileFilter());
-    if (!path.isEmpty()) {
-        OpenSystemFile(path);
+    if (path.isEmpty()) {
+        return;
     }
+    if (QFile file(path); !file.open(QIODevice::ReadOnly)) {
+        reportUnreadable(path);
+        return;
+    }
+    OpenSystemFile(path);
+}
+
+void CEditorApp::reportUnreadable(const QString& path) {
+    Dialogs::inform(m_frame.get(),
+                    QStringLiteral("%1\nCannot open the file: it does not exist or cannot be read.")
+                        .arg(QFileInfo(path).fileName()),
+                    MessageIcon::Exclamation);
 }
 
 void CEditorApp::onAppAbout() {

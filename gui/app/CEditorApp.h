@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/app/CGeneralSettings.h"
-#include "core/comm/protocol/DiagnosticLog.h"
 #include "gui/app/CRecentFileList.h"
 
 #include <QObject>
@@ -62,13 +61,10 @@ public:
     void setPortProbe(PortProbe probe) { m_portProbe = std::move(probe); }
 
     /// True when "diagnostic.log" existed in the working folder at start: the line is logged.
-    bool diagnosticFlag() const { return m_log.isActive(); }
-    /// The communication log for the engine; null unless diagnosticFlag().
-    DiagnosticLog* diagnosticLog() { return m_log.isActive() ? &m_log : nullptr; }
+    bool diagnosticFlag() const;
 
-    /// The system that owns the serial line, or null.
-    CSystemDoc* onLineDocument() const { return m_onLineDocument; }
-    void setOnLineDocument(CSystemDoc* document) { m_onLineDocument = document; }
+    /// The system that owns the serial line, or null (the on-line part decides).
+    CSystemDoc* onLineDocument() const;
 
     /// The printer of Print Setup, Print and Print Preview, made when first needed.
     QPrinter& printer();
@@ -81,9 +77,10 @@ public:
 
     /// Opens a system file by its magic; the single way any file is opened.
     void OpenSystemFile(const QString& path);
-    /// Opens a file from the recent-file list, the command line or the shell: a file that cannot be
-    /// read is reported and dropped from the recent-file list.
-    void OpenDocumentFile(const QString& path);
+    /// Opens a file from the recent-file list or the shell: a file that cannot be read is reported and
+    /// dropped from the recent-file list. The path is taken by value: the list it may come from changes
+    /// while the file is opened (a system it replaces is saved first).
+    void OpenDocumentFile(QString path);
 
 public slots:
     void onFileOpen();
@@ -92,6 +89,11 @@ public slots:
     void onFilePrintSetup();
 
 private:
+    /// Opens the file named at start (command line or AutoLoad); one that cannot be read is only noted
+    /// in the status bar and keeps its recent-file entry.
+    void openStartupFile(const QString& path);
+    /// "Cannot open the file...", for a path that is missing or unreadable.
+    void reportUnreadable(const QString& path);
     void hideSplash();
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -103,8 +105,6 @@ private:
     std::unique_ptr<CMainFrame> m_frame;
     std::unique_ptr<CDocManager> m_documents;
     CSplashWindow* m_splash = nullptr;
-    CSystemDoc* m_onLineDocument = nullptr;
-    DiagnosticLog m_log;
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<CReportPrinter> m_reportPrinter;
 };

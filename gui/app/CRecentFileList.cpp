@@ -26,6 +26,9 @@ QString canonical(const QString& path) {
 } // namespace
 
 void CRecentFileList::add(const QString& path) {
+    if (path.isEmpty()) {
+        return;
+    }
     const QString entry = canonical(path);
     m_paths.removeAll(entry);
     m_paths.prepend(entry);

@@ -30,7 +30,8 @@ std::filesystem::path toPath(const QString& path) {
 
 } // namespace
 
-CDocManager::CDocManager(CMainFrame* frame, QObject* parent) : QObject(parent), m_frame(frame) {
+CDocManager::CDocManager(CMainFrame* frame, DocumentLine* line, QObject* parent)
+    : QObject(parent), m_frame(frame), m_line(line) {
     connectCommands();
 }
 
@@ -101,7 +102,8 @@ void CDocManager::onFileNew() {
 }
 
 CSystemDoc* CDocManager::newDocument(Family family) {
-    CSystemDoc* document = adopt(CSystemDoc::create(m_frame->mdiArea(), UnitSystem(family)).release());
+    CSystemDoc* document =
+        adopt(CSystemDoc::create(m_frame->mdiArea(), UnitSystem(family), m_line).release());
     document->setTitle(QStringLiteral("KlE%1").arg(++m_untitledCount[family]));
     if (!document->OnNewDocument()) {
         destroy(document);
@@ -148,7 +150,8 @@ CSystemDoc* CDocManager::openSystemFile(const QString& path) {
         destroy(replaced);
     }
 
-    CSystemDoc* document = adopt(CSystemDoc::create(m_frame->mdiArea(), std::move(*read.system)).release());
+    CSystemDoc* document =
+        adopt(CSystemDoc::create(m_frame->mdiArea(), std::move(*read.system), m_line).release());
     document->setPath(QFileInfo(path).absoluteFilePath());
     if (document->system().empty()) {
         // A file that holds no unit opens no window, so the system ends at once.

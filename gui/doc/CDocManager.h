@@ -12,6 +12,7 @@ namespace kelo::gui {
 
 class CMainFrame;
 class CSystemDoc;
+class DocumentLine;
 
 /// Keeps the open systems and runs the document commands: File New, opening a file of a family,
 /// Save, Save As, File Close, and closing everything at exit.
@@ -19,7 +20,8 @@ class CDocManager : public QObject {
     Q_OBJECT
 
 public:
-    explicit CDocManager(CMainFrame* frame, QObject* parent = nullptr);
+    /// @param line where the systems reach the units, or null for none; must outlive the manager
+    CDocManager(CMainFrame* frame, DocumentLine* line, QObject* parent = nullptr);
     ~CDocManager() override;
 
     /// Open systems, oldest first.
@@ -64,6 +66,7 @@ private:
     void connectCommands();
 
     CMainFrame* m_frame;
+    DocumentLine* m_line;
     std::vector<CSystemDoc*> m_documents;
     std::map<Family, int> m_untitledCount;
 };

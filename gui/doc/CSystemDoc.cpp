@@ -1,13 +1,12 @@
 #include "gui/doc/CSystemDoc.h"
 
-#include "gui/app/CEditorApp.h"
 #include "core/app/PresetLabel.h"
+#include "core/units/presets/FactoryPrograms.h"
+#include "core/units/processor/RoutingMode.h"
 #include "gui/dialogs/Dialogs.h"
 #include "gui/doc/CStartDlg.h"
 #include "gui/doc/CUnitDlg.h"
 #include "gui/frame/CUnitChildFrame.h"
-#include "core/units/presets/FactoryPrograms.h"
-#include "core/units/processor/RoutingMode.h"
 #include "gui/view/CT48View.h"
 
 #include <QFileInfo>
@@ -17,8 +16,12 @@
 
 namespace kelo::gui {
 
-CSystemDoc::CSystemDoc(QMdiArea* area, UnitSystem system, QObject* parent)
-    : QObject(parent), m_area(area), m_system(std::move(system)) {}
+CSystemDoc::CSystemDoc(QMdiArea* area, UnitSystem system, DocumentLine* line, QObject* parent)
+    : QObject(parent), m_area(area), m_system(std::move(system)), m_line(line) {
+    // The first program records of a family the editor builds read the presets file; an opened
+    // system counts as well, so a missing file is reported whichever way the family is first used.
+    FactoryPrograms::shared().table(family());
+}
 
 CSystemDoc::~CSystemDoc() {
     m_closing = true;
@@ -27,21 +30,16 @@ CSystemDoc::~CSystemDoc() {
     }
 }
 
-std::unique_ptr<CSystemDoc> CSystemDoc::create(QMdiArea* area, UnitSystem system) {
+std::unique_ptr<CSystemDoc> CSystemDoc::create(QMdiArea* area, UnitSystem system, DocumentLine* line) {
     switch (system.family()) {
     case Family::Tz48:
-        return std::make_unique<CTz48Doc>(area, std::move(system));
+        return std::make_unique<CTz48Doc>(area, std::move(system), line);
     case Family::Tz48P:
-        return std::make_unique<CTz48PDoc>(area, std::move(system));
+        return std::make_unique<CTz48PDoc>(area, std::move(system), line);
     case Family::TzAmp:
         break;
     }
-    return std::make_unique<CTzAmpDoc>(area, std::move(system));
-}
-
-LineHooks& CSystemDoc::lineHooks() {
-    static LineHooks hooks;
-    return hooks;
+    return std::make_unique<CTzAmpDoc>(area, std::move(system), line);
 }
 
 void CSystemDoc::setPath(const QString& path) {
@@ -49,10 +47,17 @@ void CSystemDoc::setPath(const QString& path) {
     m_title = QFileInfo(path).fileName();
 }
 
-void CSystemDoc::setOnLine(bool onLine) {
-    m_onLine = onLine;
-    emit onLineChanged(onLine);
+void CSystemDoc::onLineStateChanged() {
+    emit onLineChanged(isOnLine());
     refreshConnectionIndicators();
+}
+
+ConnectionState CSystemDoc::connectionState(std::uint32_t unitKey) const {
+    const Unit* unit = m_system.FindUnit(unitKey);
+    if (unit == nullptr || !isOnLine()) {
+        return ConnectionState::NotUsed;
+    }
+    return m_line->connectionState(unit->busId());
 }
 
 QWidget* CSystemDoc::dialogParent() const {
@@ -60,18 +65,16 @@ QWidget* CSystemDoc::dialogParent() const {
 }
 
 bool CSystemDoc::OnNewDocument() {
-    m_onLine = false;
     for (;;) {
-        const auto& scan = lineHooks().scanForNewSystem;
-        CStartDlg chooser(static_cast<bool>(scan), dialogParent());
+        CStartDlg chooser(m_line != nullptr, dialogParent());
         const int choice = chooser.exec();
         if (choice == CStartDlg::NewUnit) {
             return NewUnit();
         }
-        if (choice != CStartDlg::NetworkScan || !scan) {
+        if (choice != CStartDlg::NetworkScan || m_line == nullptr) {
             return false;
         }
-        switch (scan(*this)) {
+        switch (m_line->scanForNewSystem(*this)) {
         case ScanOutcome::Done:
             if (m_system.empty()) {
                 return false;
@@ -111,14 +114,13 @@ std::optional<UnitEditResult> CSystemDoc::runUnitDialog(bool modify, std::uint32
                         dialogParent());
         dialog.setValues(values);
         dialog.setGangingEnabled(gangingAllowed);
-        // An amplifier system read from the line keeps the identifiers it was read with.
-        dialog.setIdentifierEnabled(!(family() == Family::TzAmp && m_onLine));
+        dialog.setIdentifierEnabled(modify || !(familyFacts(family()).newUnitIdLockedOnLine && isOnLine()));
         if (dialog.exec() != QDialog::Accepted) {
             return std::nullopt;
         }
         const int shownId = values.shownId;
         values = dialog.values();
-        if (family() == Family::Tz48P) {
+        if (!familyFacts(family()).showsBusId) {
             // The Plus family never shows the identifier, so the dialog must not change it.
             values.shownId = shownId;
         }
@@ -146,8 +148,8 @@ void CSystemDoc::onNewUnitCommand() {
     if (!canAddUnitsByHand()) {
         return;
     }
-    if (NewUnit() && m_onLine && lineHooks().reconnect) {
-        lineHooks().reconnect(*this);
+    if (NewUnit() && isOnLine()) {
+        m_line->reconnect(*this);
     }
 }
 
@@ -155,8 +157,8 @@ void CSystemDoc::ModifyUnit(std::uint32_t unitKey) {
     if (!runUnitDialog(true, unitKey)) {
         return;
     }
-    if (lineHooks().sendGanging) {
-        lineHooks().sendGanging(*this, unitKey);
+    if (m_line != nullptr) {
+        m_line->sendGanging(*this, unitKey);
     }
     refreshUnitWindow(unitKey);
 }
@@ -196,11 +198,12 @@ QString CSystemDoc::unitCaption(std::uint32_t unitKey) const {
     }
     const ProgramName& programName =
         unit->visit([](const auto& record) -> const ProgramName& { return record.live.name; });
-    const std::string preset = presetLabel(family(), unit->currentProgram(), programName);
-    return QStringLiteral("%1 < ID:%2 >  -  Preset: %3")
-        .arg(QString::fromStdU16String(unit->name()))
-        .arg(unit->busId() + 1)
-        .arg(QString::fromStdString(preset));
+    const QString name = QString::fromStdU16String(unit->name());
+    const QString preset = QString::fromStdString(presetLabel(family(), unit->currentProgram(), programName));
+    if (!familyFacts(family()).showsBusId) {
+        return QStringLiteral("%1  -  Preset: %2").arg(name, preset);
+    }
+    return QStringLiteral("%1 < ID:%2 >  -  Preset: %3").arg(name).arg(unit->busId() + 1).arg(preset);
 }
 
 bool CSystemDoc::confirmDeleteUnit(std::uint32_t unitKey) {
@@ -218,9 +221,9 @@ bool CSystemDoc::confirmDeleteUnit(std::uint32_t unitKey) {
         return false;
     }
     const std::vector<std::uint32_t> removed = m_system.DeleteUnit(unitKey);
-    if (m_onLine && lineHooks().unitRemoved) {
+    if (isOnLine()) {
         for (const std::uint32_t id : removed) {
-            lineHooks().unitRemoved(*this, static_cast<int>(id));
+            m_line->unitRemoved(*this, id);
         }
     }
     return true;
@@ -234,15 +237,8 @@ void CSystemDoc::unitWindowClosed(CUnitChildFrame* frame) {
 }
 
 void CSystemDoc::DeleteContents() {
-    if (m_onLine && lineHooks().takeOffLine) {
-        lineHooks().takeOffLine(*this);
-    }
-    CEditorApp* app = CEditorApp::instance();
-    if (app != nullptr && app->onLineDocument() == this) {
-        app->setOnLineDocument(nullptr);
-    }
-    if (m_onLine) {
-        setOnLine(false);
+    if (m_line != nullptr) {
+        m_line->takeOffLine(*this);
     }
     m_closing = true;
     for (CUnitChildFrame* frame : std::vector<CUnitChildFrame*>(m_frames)) {

@@ -2,6 +2,7 @@
 
 #include "core/family/Family.h"
 #include "core/units/UnitSystem.h"
+#include "gui/doc/DocumentLine.h"
 
 #include <QObject>
 #include <QString>
@@ -19,32 +20,6 @@ namespace kelo::gui {
 class CSystemDoc;
 class CUnitChildFrame;
 
-/// What the Network Scan choice of a new system produced.
-enum class ScanOutcome {
-    BackToChooser, ///< nothing found or not on line: the chooser comes back
-    Discard,       ///< units were found but none could be read: the new system is dropped
-    Done           ///< the document holds the scanned units, renumbered, and stays on line
-};
-
-/// Where a system document reaches the serial line. The on-line part of the editor fills these in;
-/// while one is empty the document behaves as if no line existed (nothing is sent, no scan runs).
-struct LineHooks {
-    /// Runs the Network Scan of a new system (every identifier, units read into the document and
-    /// renumbered). The document opens the unit windows when the outcome is Done.
-    std::function<ScanOutcome(CSystemDoc&)> scanForNewSystem;
-    /// Rebuilds the connection after a unit was added to an on-line system.
-    std::function<void(CSystemDoc&)> reconnect;
-    /// Stops the engine for a document that goes away or is emptied while on line.
-    std::function<void(CSystemDoc&)> takeOffLine;
-    /// A unit with this 0-based bus identifier left an on-line system.
-    std::function<void(CSystemDoc&, int busId)> unitRemoved;
-    /// Sends a unit's ganging flags after Modify Unit.
-    std::function<void(CSystemDoc&, std::uint32_t unitKey)> sendGanging;
-    /// State of the connection-table entry of a 0-based bus identifier (0 to be polled, 1 not used,
-    /// 2 connected, 3 not responding).
-    std::function<int(int busId)> connectionState;
-};
-
 /// One system: an ordered list of units of one family, with one unit window per unit. The document has
 /// no window of its own; it lives while it has unit windows.
 ///
@@ -53,20 +28,19 @@ class CSystemDoc : public QObject {
     Q_OBJECT
 
 public:
-    /// A document holding system (empty for a new one); its unit windows go into area.
-    CSystemDoc(QMdiArea* area, UnitSystem system, QObject* parent = nullptr);
+    /// A document holding system (empty for a new one); its unit windows go into area. @p line is
+    /// where it reaches the units, or null for none; it must outlive the document.
+    CSystemDoc(QMdiArea* area, UnitSystem system, DocumentLine* line, QObject* parent = nullptr);
     ~CSystemDoc() override;
 
     /// The document class of the system's family.
-    static std::unique_ptr<CSystemDoc> create(QMdiArea* area, UnitSystem system);
-
-    static LineHooks& lineHooks();
+    static std::unique_ptr<CSystemDoc> create(QMdiArea* area, UnitSystem system, DocumentLine* line);
 
     Family family() const { return m_system.family(); }
     UnitSystem& system() { return m_system; }
     const UnitSystem& system() const { return m_system; }
     /// Units can be added by hand (New Unit command) in every family but the Plus family.
-    bool canAddUnitsByHand() const { return family() != Family::Tz48P; }
+    bool canAddUnitsByHand() const { return familyFacts(family()).unitsAddedByHand; }
 
     /// Path of the file the system was read from or saved to; empty for a new system.
     QString path() const { return m_path; }
@@ -78,9 +52,12 @@ public:
     bool isModified() const { return m_modified; }
     void setModified(bool modified) { m_modified = modified; }
 
-    bool isOnLine() const { return m_onLine; }
-    /// Sets the on-line flag; the main frame's status pane and the connection indicators follow.
-    void setOnLine(bool onLine);
+    /// True while this system owns the serial line (the line decides).
+    bool isOnLine() const { return m_line != nullptr && m_line->isOnLine(*this); }
+    /// Tells the main frame's status pane and the connection indicators that the line's state changed.
+    void onLineStateChanged();
+    /// The connection state of a unit's bus identifier; NotUsed while off line or for an unknown key.
+    ConnectionState connectionState(std::uint32_t unitKey) const;
 
     /// The new-system step: the chooser, then New Unit or Network Scan.
     /// @return false when nothing was created (the document is dropped).
@@ -131,11 +108,11 @@ private:
 
     QMdiArea* m_area;
     UnitSystem m_system;
+    DocumentLine* m_line;
     std::vector<CUnitChildFrame*> m_frames;
     QString m_path;
     QString m_title;
     bool m_modified = false;
-    bool m_onLine = false;
     bool m_closing = false;
 };
 

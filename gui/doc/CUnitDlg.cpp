@@ -48,7 +48,7 @@ CUnitDlg::CUnitDlg(Mode mode, Family family, QWidget* parent)
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Device Name:"), m_name);
     form->addRow(m_idLabel, m_id);
-    if (family == Family::TzAmp) {
+    if (familyFacts(family).ampUnits) {
         m_inputGanging = new QCheckBox(QStringLiteral("Ganging"), this);
         m_inputGanging->setObjectName(QStringLiteral("gangingCheckBox"));
         form->addRow(m_inputGanging);
@@ -60,7 +60,7 @@ CUnitDlg::CUnitDlg(Mode mode, Family family, QWidget* parent)
         form->addRow(m_inputGanging);
         form->addRow(m_outputGanging);
     }
-    if (family == Family::Tz48P) {
+    if (!familyFacts(family).showsBusId) {
         m_idLabel->hide();
         m_id->hide();
         m_id->setEnabled(false);

@@ -11,6 +11,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPointer>
 #include <QScreen>
 #include <QStatusBar>
@@ -21,6 +22,29 @@ namespace kelo::gui {
 
 namespace {
 constexpr int kRecentFileCount = 8;
+
+/// A printer for the Print button, drawn at the toolbar's size: no standard style icon shows one.
+QIcon printerIcon() {
+    QPixmap pixmap(22, 22);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(60, 60, 60), 1.2));
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(6.5, 2.5, 9, 7)); // paper going in
+    painter.setBrush(QColor(170, 170, 170));
+    painter.drawRoundedRect(QRectF(2.5, 8.5, 17, 8), 1.5, 1.5); // body
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(6.5, 13.5, 9, 6.5)); // printed sheet
+    painter.setPen(QPen(QColor(90, 90, 90), 1));
+    painter.drawLine(QPointF(8, 16), QPointF(14, 16));
+    painter.drawLine(QPointF(8, 18), QPointF(13, 18));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 170, 0));
+    painter.drawEllipse(QPointF(17, 11), 1, 1);
+    painter.end();
+    return QIcon(pixmap);
+}
 } // namespace
 
 CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
@@ -73,7 +97,7 @@ void CMainFrame::createActions() {
     makeAction(kPrintPreview, tr("Print Pre&view"));
     makeAction(kPrintSetup, tr("P&rint Setup..."));
     makeAction(kExportPdf, tr("&Export PDF..."));
-    makeAction(kExit, tr("E&xit"));
+    makeAction(kExit, tr("E&xit"))->setShortcut(QKeySequence::Quit);
     makeAction(kViewToolBar, tr("&Toolbar"));
     makeAction(kViewStatusBar, tr("&Status Bar"));
     makeAction(kNewUnit, tr("&New Unit"));
@@ -90,7 +114,7 @@ void CMainFrame::createActions() {
     action(kFileNew)->setIcon(s->standardIcon(QStyle::SP_FileIcon));
     action(kFileOpen)->setIcon(s->standardIcon(QStyle::SP_DialogOpenButton));
     action(kFileSave)->setIcon(s->standardIcon(QStyle::SP_DialogSaveButton));
-    action(kPrint)->setIcon(s->standardIcon(QStyle::SP_DriveFDIcon));
+    action(kPrint)->setIcon(printerIcon());
     action(kPrintPreview)->setIcon(s->standardIcon(QStyle::SP_FileDialogContentsView));
     action(kNewUnit)->setIcon(s->standardIcon(QStyle::SP_FileDialogNewFolder));
     action(kOptions)->setIcon(s->standardIcon(QStyle::SP_FileDialogDetailedView));
@@ -181,7 +205,13 @@ void CMainFrame::createToolBar() {
     m_toolBar->addAction(action(kPrint));
     m_toolBar->addAction(action(kPrintPreview));
     m_toolBar->addSeparator();
-    m_toolBar->addAction(action(kNewUnit));
+    // The button keeps its place for every family (disabled where units are not added by hand), so the
+    // toolbar never shifts; the menu entry is left out for those families.
+    m_toolBarNewUnit = new QAction(action(kNewUnit)->icon(), action(kNewUnit)->text(), this);
+    m_toolBarNewUnit->setObjectName(QStringLiteral("actionToolBarNewUnit"));
+    m_toolBarNewUnit->setStatusTip(action(kNewUnit)->statusTip());
+    connect(m_toolBarNewUnit, &QAction::triggered, action(kNewUnit), &QAction::trigger);
+    m_toolBar->addAction(m_toolBarNewUnit);
     m_toolBar->addAction(action(kOptions));
     m_toolBar->addAction(action(kOnOffLine));
     m_toolBar->addSeparator();
@@ -301,10 +331,6 @@ void CMainFrame::setPrintingAvailable(bool available) {
     updateCommandStates();
 }
 
-void CMainFrame::setAboutText(const QString& text) {
-    action(action_names::kAbout)->setText(text);
-}
-
 void CMainFrame::updateCommandStates() {
     using namespace action_names;
     CSystemDoc* document = activeDocument();
@@ -322,14 +348,18 @@ void CMainFrame::updateCommandStates() {
         action(name)->setEnabled(hasDocument && m_printingAvailable);
     }
     const bool onLine = hasDocument && document->isOnLine();
-    action(kNewUnit)->setVisible(!hasDocument || document->canAddUnitsByHand());
-    action(kNewUnit)->setEnabled(hasDocument && document->canAddUnitsByHand());
+    const bool addsUnits = hasDocument && document->canAddUnitsByHand();
+    action(kNewUnit)->setVisible(!hasDocument || addsUnits);
+    action(kNewUnit)->setEnabled(addsUnits);
+    m_toolBarNewUnit->setEnabled(addsUnits);
     action(kOnLine)->setEnabled(hasDocument && !onLine);
     action(kOffLine)->setEnabled(onLine);
     action(kOnOffLine)->setEnabled(hasDocument);
     action(kOnOffLine)->setChecked(onLine);
-    setAboutText(hasDocument && document->family() == Family::Tz48P ? tr("&About Tz Editor...")
-                                                                    : tr("&About Kelo Editor..."));
+    // The frame's title carries the active system's, as document frames do.
+    setWindowTitle(hasDocument
+                       ? QStringLiteral("%1 - %2").arg(QApplication::applicationName(), document->title())
+                       : QApplication::applicationName());
 }
 
 void CMainFrame::connectDocument(CSystemDoc* document) {

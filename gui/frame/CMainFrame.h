@@ -87,9 +87,6 @@ public:
     /// Enables Print and Print Preview (with a document) once a report is connected to them.
     void setPrintingAvailable(bool available);
 
-    /// The Help item reads differently for the Plus family.
-    void setAboutText(const QString& text);
-
 public slots:
     /// Recomputes which menus are shown and which commands are enabled or checked.
     void updateCommandStates();
@@ -113,6 +110,7 @@ private:
 
     QMdiArea* m_mdiArea = nullptr;
     QToolBar* m_toolBar = nullptr;
+    QAction* m_toolBarNewUnit = nullptr;
     QLabel* m_onLinePane = nullptr;
     std::vector<QMenu*> m_documentMenus;
     std::vector<QAction*> m_documentFileActions;

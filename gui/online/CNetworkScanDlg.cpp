@@ -83,6 +83,10 @@ ScanDirection CNetworkScanDlg::direction() const {
 }
 
 void CNetworkScanDlg::startScan() {
+    if (m_startGate && !m_startGate()) {
+        QTimer::singleShot(tickInterval(), this, &CNetworkScanDlg::startScan);
+        return;
+    }
     if (m_engine.IsEngineRunning() || m_scan.start(m_request) != CommResult::Ok) {
         reportPortError();
         return;

@@ -5,6 +5,7 @@
 #include <QDialog>
 
 #include <chrono>
+#include <functional>
 
 class QLabel;
 class QListWidget;
@@ -40,6 +41,10 @@ public:
     /// Set at OK: true when at least one unit of the family is connected.
     bool found() const { return m_found; }
 
+    /// Asked before the engine is started, and again every tick until it says yes (a line still being
+    /// closed); without one the scan starts at once.
+    void setStartGate(std::function<bool()> gate) { m_startGate = std::move(gate); }
+
     /// Tick of the progress timer; 50 ms unless a test shortens it.
     static void setTickInterval(std::chrono::milliseconds interval);
 
@@ -57,6 +62,7 @@ private:
     void onTick();
 
     CommEngine& m_engine;
+    std::function<bool()> m_startGate;
     ScanRequest m_request;
     NetworkScan m_scan;
     int m_scanCount;

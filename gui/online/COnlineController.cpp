@@ -1,40 +1,29 @@
 #include "gui/online/COnlineController.h"
 
-#include "gui/app/CEditorApp.h"
-#include "core/comm/protocol/FamilyLine.h"
-#include "core/comm/line/PortDevices.h"
+#include "core/app/PortSettings.h"
 #include "core/comm/engine/SystemTransfer.h"
-#include "core/comm/engine/UnitDumps.h"
-#include "core/comm/engine/UnitTransfer.h"
+#include "core/comm/engine/UnitGanging.h"
+#include "core/comm/line/PortDevices.h"
+#include "core/units/presets/FactoryPrograms.h"
+#include "gui/app/CEditorApp.h"
 #include "gui/doc/CSystemDoc.h"
 #include "gui/frame/CMainFrame.h"
 #include "gui/online/CTransferDlg.h"
 #include "gui/options/COptionSheet.h"
-#include "core/units/presets/FactoryPrograms.h"
 
 #include <QAction>
-#include <QApplication>
-
-#include <optional>
+#include <QPointer>
+#include <QStatusBar>
 
 namespace kelo::gui {
 
 namespace {
 
-/// Unit-wide parameter address of the ganging flags.
-constexpr std::uint8_t kGangingBlock = 0x35;
-constexpr std::uint8_t kUnitWideIndex = 255;
-constexpr std::uint8_t kInputGangingParameter = 0x0F;
-constexpr std::uint8_t kOutputGangingParameter = 0x10;
-
-/// Keeps the wait cursor up while the GUI thread waits for the line.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
+/// What the status bar says while the engine stops and the line closes.
+const char* const kClosingLineText = "Closing the serial line...";
+/// What it says when the serial device failed or went away during a run.
+const char* const kDeviceGoneText = "The serial adapter does not answer: it has been removed or has failed. "
+                                    "The units show as not connected.";
 
 } // namespace
 
@@ -44,17 +33,20 @@ COnlineController::COnlineController(CEditorApp& app, QObject* parent) : QObject
 }
 
 COnlineController::~COnlineController() {
-    if (m_frame != nullptr) {
-        CSystemDoc::lineHooks() = LineHooks{};
+    if (m_closer.joinable()) {
+        m_closer.join();
     }
 }
 
 CommEngine& COnlineController::engine() {
     if (!m_engine) {
-        DiagnosticLog* log = m_app.diagnosticFlag() && m_log.activateIfPresent() ? &m_log : nullptr;
-        m_engine = std::make_unique<CommEngine>(*m_clock, log);
+        m_engine = std::make_unique<CommEngine>(*m_clock, m_log.isActive() ? &m_log : nullptr);
     }
     return *m_engine;
+}
+
+void COnlineController::startDiagnosticLog() {
+    m_log.activateIfPresent();
 }
 
 void COnlineController::setPortDeviceOverride(int port, const std::string& devicePath) {
@@ -88,55 +80,52 @@ void COnlineController::attach(CMainFrame& frame) {
     connect(frame.action(kOffLine), &QAction::triggered, this, onActive(&COnlineController::goOffLine));
     connect(frame.action(kOnOffLine), &QAction::triggered, this, onActive(&COnlineController::toggleOnLine));
     connect(frame.action(kOptions), &QAction::triggered, this, &COnlineController::showOptions);
+}
 
-    LineHooks& hooks = CSystemDoc::lineHooks();
-    hooks.scanForNewSystem = [this](CSystemDoc& document) { return scanForNewSystem(document); };
-    hooks.reconnect = [this](CSystemDoc& document) {
-        {
-            WaitCursor wait;
-            engine().StopEngine();
-        }
-        goOnLine(document);
-    };
-    hooks.takeOffLine = [this](CSystemDoc& document) { stopEngineFor(document); };
-    hooks.unitRemoved = [this](CSystemDoc& document, int busId) {
-        engine().SetConnectionState(static_cast<std::uint32_t>(busId), ConnectionState::NotUsed);
-        m_notifier.setDocumentHasUnits(!document.system().empty());
-    };
-    hooks.sendGanging = [this](CSystemDoc& document, std::uint32_t unitKey) {
-        sendGanging(document, unitKey);
-    };
-    hooks.connectionState = [this](int busId) {
-        return static_cast<int>(engine().GetConnectionEntry(static_cast<std::uint32_t>(busId)).state);
-    };
+bool COnlineController::isOnLine(const CSystemDoc& document) const {
+    return m_onLineDocument == &document && m_engineRunsForDocument;
+}
+
+ConnectionState COnlineController::connectionState(std::uint32_t busId) const {
+    return m_engine ? m_engine->GetConnectionEntry(busId).state : ConnectionState::NotUsed;
+}
+
+void COnlineController::setOnLine(CSystemDoc* document, bool engineRuns) {
+    CSystemDoc* previous = m_onLineDocument;
+    m_onLineDocument = document;
+    m_engineRunsForDocument = document != nullptr && engineRuns;
+    if (previous != nullptr && previous != document) {
+        previous->onLineStateChanged();
+    }
+    if (document != nullptr) {
+        document->onLineStateChanged();
+    }
+    if (m_frame != nullptr) {
+        m_frame->updateCommandStates();
+    }
 }
 
 void COnlineController::goOnLine(CSystemDoc& document) {
-    if (document.isOnLine() && engine().IsEngineRunning()) {
+    if (document.isOnLine()) {
         return;
     }
     runScan(document, ScanDirection::Download);
     if (document.isOnLine()) {
         engine().setViewRefresh(true);
-    } else if (m_app.onLineDocument() == &document) {
-        m_app.setOnLineDocument(nullptr);
-        engine().clearOnlineDocument();
-    }
-    if (m_frame != nullptr) {
-        m_frame->updateCommandStates();
     }
 }
 
 void COnlineController::goOffLine(CSystemDoc& document) {
-    if (!document.isOnLine()) {
+    if (!document.isOnLine() || isLineClosing()) {
         return;
     }
-    document.setOnLine(false);
-    stopEngineFor(document);
-    document.refreshConnectionIndicators();
-    if (m_frame != nullptr) {
-        m_frame->updateCommandStates();
-    }
+    // The system shows on line until the engine has stopped; then the status turns to Off Line.
+    QPointer<CSystemDoc> leaving(&document);
+    stopEngineFor(document, [leaving] {
+        if (leaving) {
+            leaving->refreshConnectionIndicators();
+        }
+    });
 }
 
 void COnlineController::toggleOnLine(CSystemDoc& document) {
@@ -150,15 +139,11 @@ void COnlineController::toggleOnLine(CSystemDoc& document) {
 ScanOutcome COnlineController::scanForNewSystem(CSystemDoc& document) {
     const bool found = runScan(document, ScanDirection::Upload);
     if (!found || !document.isOnLine()) {
-        if (document.isOnLine()) {
-            stopEngineFor(document);
-            document.setOnLine(false);
-        }
+        stopEngineFor(document);
         return ScanOutcome::BackToChooser;
     }
     if (document.system().empty()) {
         stopEngineFor(document);
-        document.setOnLine(false);
         return ScanOutcome::Discard;
     }
     m_notifier.setDocumentHasUnits(true);
@@ -167,16 +152,24 @@ ScanOutcome COnlineController::scanForNewSystem(CSystemDoc& document) {
     return ScanOutcome::Done;
 }
 
+void COnlineController::reconnect(CSystemDoc& document) {
+    // The scan below waits until the line has been closed.
+    stopEngineFor(document);
+    goOnLine(document);
+}
+
+void COnlineController::takeOffLine(CSystemDoc& document) {
+    stopEngineFor(document);
+}
+
+void COnlineController::unitRemoved(CSystemDoc& document, std::uint32_t busId) {
+    engine().SetConnectionState(busId, ConnectionState::NotUsed);
+    m_notifier.setDocumentHasUnits(!document.system().empty());
+}
+
 bool COnlineController::runScan(CSystemDoc& document, ScanDirection direction) {
     CommEngine& line = engine();
     const CGeneralSettings settings = m_app.settings();
-    // A line taken by another system keeps naming that system; the scan below then fails.
-    if (!line.IsEngineRunning()) {
-        m_app.setOnLineDocument(&document);
-        line.setOnlineDocument(m_notifier.onlineDocumentHooks());
-        m_notifier.setDocumentHasUnits(!document.system().empty());
-        line.setPortDevice(portDevice(settings.port));
-    }
 
     ScanRequest request;
     if (direction == ScanDirection::Download) {
@@ -187,9 +180,26 @@ bool COnlineController::runScan(CSystemDoc& document, ScanDirection direction) {
         request.scanCount = kUnitCount;
     }
     CNetworkScanDlg dialog(line, request, m_frame);
-    connect(&dialog, &CNetworkScanDlg::engineStartFinished, this, [&document](bool started) {
-        document.setOnLine(started);
-        document.refreshConnectionIndicators();
+    // The scan starts once a line being closed is closed. A line taken by another system keeps naming
+    // that system; the scan then fails.
+    dialog.setStartGate([this, &line, &document, port = settings.port] {
+        if (isLineClosing()) {
+            return false;
+        }
+        if (m_onLineDocument == nullptr) {
+            m_onLineDocument = &document;
+            m_engineRunsForDocument = false;
+            line.setOnlineDocument(m_notifier.onlineDocumentHooks());
+            m_notifier.setDocumentHasUnits(!document.system().empty());
+            line.setPortDevice(portDevice(port));
+        }
+        return true;
+    });
+    connect(&dialog, &CNetworkScanDlg::engineStartFinished, this, [this, &document](bool started) {
+        if (m_onLineDocument == &document) {
+            m_lineFaultShown = false;
+            setOnLine(&document, started);
+        }
     });
     connect(&dialog, &CNetworkScanDlg::transferRequested, this,
             [this, &document, &dialog, direction](int count) {
@@ -201,10 +211,11 @@ bool COnlineController::runScan(CSystemDoc& document, ScanDirection direction) {
         reached.baudRate = line.GetConnectionBaud();
         m_app.setSettings(reached);
     }
-    if (!document.isOnLine() && m_app.onLineDocument() == &document) {
-        m_app.setOnLineDocument(nullptr);
+    if (m_onLineDocument == &document && !m_engineRunsForDocument) {
         line.clearOnlineDocument();
+        setOnLine(nullptr, false);
     }
+    showLineFault();
     return dialog.found();
 }
 
@@ -212,72 +223,106 @@ void COnlineController::transferUnits(CSystemDoc& document, ScanDirection direct
                                       QWidget* parent) {
     CommEngine& line = engine();
     const Family family = document.family();
-    const auto belongs = [&line, family](std::uint32_t id) {
-        return isConnectedFor(line.GetConnectionEntry(id), family);
-    };
-    auto transfer = std::make_shared<UnitTransfer>(line, family, FactoryPrograms::shared());
-    std::vector<TransferStep> steps;
-    auto read = std::make_shared<std::vector<std::optional<Unit>>>();
+    // The transfer runs on a thread of its own; it works on copies, and units read are added to the
+    // document here, on the window's thread.
+    auto units = std::make_shared<UnitSystem>(family);
     if (direction == ScanDirection::Download) {
         for (const auto& unit : document.system().units()) {
-            if (belongs(unit->busId())) {
-                steps.push_back({unit->busId(), [transfer, copy = *unit] { transfer->SendUnit(copy); }});
-            }
-        }
-    } else {
-        for (std::uint32_t id = 0; id < kUnitCount; ++id) {
-            if (belongs(id)) {
-                const std::size_t slot = read->size();
-                read->emplace_back();
-                steps.push_back(
-                    {id, [transfer, read, slot, id] { (*read)[slot] = transfer->ReadUnit(id).unit; }});
-            }
+            units->appendLoadedUnit(Unit(*unit));
         }
     }
-    CTransferDlg dialog(direction, count, std::move(steps), parent);
+    CTransferDlg dialog(
+        direction, count,
+        [&line, units, direction](const TransferProgress& progress) {
+            SystemTransfer transfer(line, FactoryPrograms::shared());
+            if (direction == ScanDirection::Download) {
+                transfer.sendConnectedUnits(*units, progress);
+            } else {
+                transfer.readConnectedUnits(*units, progress);
+            }
+        },
+        parent);
     dialog.exec();
-    for (std::optional<Unit>& unit : *read) {
-        if (unit) {
-            document.system().appendScannedUnit(std::move(*unit));
+    if (direction == ScanDirection::Upload) {
+        for (const auto& unit : units->units()) {
+            document.system().appendScannedUnit(Unit(*unit));
         }
     }
 }
 
-void COnlineController::stopEngineFor(CSystemDoc& document) {
-    if (m_app.onLineDocument() != &document && !document.isOnLine()) {
+void COnlineController::stopEngineFor(CSystemDoc& document, std::function<void()> done) {
+    if (m_onLineDocument != &document) {
         return;
     }
-    {
-        WaitCursor wait;
-        engine().StopEngine();
-    }
+    // The worker's hooks are gone before the document can go; the on-line pointer is cleared at once so
+    // that another system may ask for the line (its scan waits until the line is closed).
     engine().clearOnlineDocument();
-    if (m_app.onLineDocument() == &document) {
-        m_app.setOnLineDocument(nullptr);
+    if (done) {
+        // Off Line: the system shows on line until the engine has stopped.
+        m_afterStop.push_back([this] { setOnLine(nullptr, false); });
+        m_afterStop.push_back(std::move(done));
+    } else {
+        // A system that goes away or gives up the line leaves it at once.
+        setOnLine(nullptr, false);
     }
+    if (isLineClosing()) {
+        return;
+    }
+    showStatus(QString::fromLatin1(kClosingLineText));
+    m_closer = std::thread([this, &line = engine()] {
+        line.StopEngine();
+        QMetaObject::invokeMethod(this, &COnlineController::onEngineStopped, Qt::QueuedConnection);
+    });
+}
+
+void COnlineController::onEngineStopped() {
+    if (m_closer.joinable()) {
+        m_closer.join();
+    }
+    showStatus({});
+    std::vector<std::function<void()>> pending;
+    pending.swap(m_afterStop);
+    for (const auto& step : pending) {
+        step();
+    }
+    if (m_frame != nullptr) {
+        m_frame->updateCommandStates();
+    }
+    emit lineClosed();
 }
 
 void COnlineController::sendGanging(CSystemDoc& document, std::uint32_t unitKey) {
     // Only the system that owns the line talks to it: another system's unit may share the identifier.
     const Unit* unit = document.system().FindUnit(unitKey);
-    if (unit == nullptr || m_app.onLineDocument() != &document || !m_engine) {
+    if (unit == nullptr || !isOnLine(document) || !m_engine) {
         return;
     }
-    const std::uint8_t model = familyLine(document.family()).model;
-    if (const ProcessorUnit* processor = unit->processor()) {
-        m_engine->SendParameter(unit->busId(), model, kGangingBlock, kUnitWideIndex, kInputGangingParameter,
-                                static_cast<std::uint16_t>(processor->live.inputGanging()));
-        m_engine->SendParameter(unit->busId(), model, kGangingBlock, kUnitWideIndex, kOutputGangingParameter,
-                                static_cast<std::uint16_t>(processor->live.outputGanging()));
-    } else if (const AmpUnit* amp = unit->amp()) {
-        m_engine->SendParameter(unit->busId(), model, kGangingBlock, kUnitWideIndex, kInputGangingParameter,
-                                static_cast<std::uint16_t>(amp->live.ganging()));
-    }
+    SendGangingFlags(*m_engine, document.family(), *unit);
 }
 
 void COnlineController::refreshOnLineViews() {
-    if (CSystemDoc* document = m_app.onLineDocument()) {
-        document->refreshConnectionIndicators();
+    if (m_onLineDocument != nullptr) {
+        m_onLineDocument->refreshConnectionIndicators();
+    }
+    showLineFault();
+}
+
+void COnlineController::showLineFault() {
+    if (m_lineFaultShown || !m_engine || m_engine->lineFault() != CommResult::DeviceGone) {
+        return;
+    }
+    m_lineFaultShown = true;
+    showStatus(QString::fromLatin1(kDeviceGoneText));
+}
+
+void COnlineController::showStatus(const QString& text) {
+    if (m_frame == nullptr) {
+        return;
+    }
+    if (text.isEmpty()) {
+        m_frame->statusBar()->clearMessage();
+    } else {
+        m_frame->statusBar()->showMessage(text);
     }
 }
 

@@ -5,6 +5,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace kelo::gui {
 
 namespace {
@@ -14,9 +16,8 @@ constexpr int kStartDelayMs = 100;
 
 } // namespace
 
-CTransferDlg::CTransferDlg(ScanDirection direction, int count, std::vector<TransferStep> steps,
-                           QWidget* parent)
-    : QDialog(parent), m_direction(direction), m_count(std::max(count, 0)), m_steps(std::move(steps)),
+CTransferDlg::CTransferDlg(ScanDirection direction, int count, Transfer transfer, QWidget* parent)
+    : QDialog(parent), m_count(std::max(count, 0)), m_transfer(std::move(transfer)),
       m_progressBar(new QProgressBar(this)), m_label(new QLabel(this)) {
     setObjectName(QStringLiteral("transferDialog"));
     setWindowTitle(direction == ScanDirection::Upload ? QStringLiteral("Uploading Data")
@@ -33,7 +34,7 @@ CTransferDlg::CTransferDlg(ScanDirection direction, int count, std::vector<Trans
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_label);
     layout->addWidget(m_progressBar);
-    QTimer::singleShot(kStartDelayMs, this, [this] { m_thread = std::thread([this] { runSteps(); }); });
+    QTimer::singleShot(kStartDelayMs, this, [this] { m_thread = std::thread([this] { run(); }); });
 }
 
 CTransferDlg::~CTransferDlg() {
@@ -49,26 +50,22 @@ void CTransferDlg::reject() {
     }
 }
 
-void CTransferDlg::runSteps() {
-    for (const TransferStep& step : m_steps) {
+void CTransferDlg::run() {
+    TransferProgress progress;
+    progress.label = [this](const std::string& label) {
         QMetaObject::invokeMethod(
-            this, [this, id = step.busId] { showStep(id); }, Qt::QueuedConnection);
-        if (step.run) {
-            step.run();
-        }
-        QMetaObject::invokeMethod(this, &CTransferDlg::advance, Qt::QueuedConnection);
+            this, [this, text = QString::fromStdString(label)] { m_label->setText(text); },
+            Qt::QueuedConnection);
+    };
+    progress.advanced = [this](std::uint32_t handled, std::uint32_t) {
+        QMetaObject::invokeMethod(
+            this, [this, handled] { m_progressBar->setValue(std::min(static_cast<int>(handled), m_count)); },
+            Qt::QueuedConnection);
+    };
+    if (m_transfer) {
+        m_transfer(progress);
     }
     QMetaObject::invokeMethod(this, &CTransferDlg::finish, Qt::QueuedConnection);
-}
-
-void CTransferDlg::showStep(std::uint32_t busId) {
-    const QString format = m_direction == ScanDirection::Upload ? QStringLiteral("Uploading From ID %1")
-                                                                : QStringLiteral("Downloading To ID %1");
-    m_label->setText(format.arg(busId + 1));
-}
-
-void CTransferDlg::advance() {
-    m_progressBar->setValue(std::min(m_progressBar->value() + 1, m_count));
 }
 
 void CTransferDlg::finish() {

@@ -1,50 +1,41 @@
 #pragma once
 
+#include "core/comm/engine/SystemTransfer.h"
 #include "gui/online/CNetworkScanDlg.h"
 
 #include <QDialog>
 
-#include <cstdint>
 #include <functional>
 #include <thread>
-#include <vector>
 
 class QLabel;
 class QProgressBar;
 
 namespace kelo::gui {
 
-/// One unit's share of a whole-unit transfer. run() is called on the transfer thread: it may use the
-/// engine but must not touch documents or widgets.
-struct TransferStep {
-    std::uint32_t busId = 0; ///< 0..31
-    std::function<void()> run;
-};
-
-/// "Uploading Data" / "Downloading Data": runs the steps one after the other on a thread of its own
-/// while the dialog shows which identifier is being handled, then closes itself.
+/// "Uploading Data" / "Downloading Data": runs a whole-unit transfer on a thread of its own while the
+/// dialog shows which identifier is being handled, then closes itself.
 ///
-/// The dialog cannot be closed by the user while the transfer runs; progress reaches it only through
-/// queued calls.
+/// The transfer is told its progress through a TransferProgress whose calls reach the dialog queued. It
+/// runs on the transfer thread: it may use the engine but must not touch documents or widgets. The
+/// dialog cannot be closed by the user while the transfer runs.
 class CTransferDlg : public QDialog {
     Q_OBJECT
 
 public:
-    CTransferDlg(ScanDirection direction, int count, std::vector<TransferStep> steps,
-                 QWidget* parent = nullptr);
+    using Transfer = std::function<void(const TransferProgress& progress)>;
+
+    CTransferDlg(ScanDirection direction, int count, Transfer transfer, QWidget* parent = nullptr);
     ~CTransferDlg() override;
 
     void reject() override;
 
 private:
-    void runSteps();
-    void showStep(std::uint32_t busId);
-    void advance();
+    void run();
     void finish();
 
-    ScanDirection m_direction;
     int m_count;
-    std::vector<TransferStep> m_steps;
+    Transfer m_transfer;
     QProgressBar* m_progressBar;
     QLabel* m_label;
     std::thread m_thread;

@@ -1,20 +1,12 @@
 #include "gui/view/CT48View.h"
 
-#include "gui/doc/CSystemDoc.h"
 #include "core/units/processor/RoutingMode.h"
+#include "gui/doc/CSystemDoc.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
 
 namespace kelo::gui {
-
-namespace {
-
-/// Connection-table states of the line (see LineHooks::connectionState).
-constexpr int kEntryConnected = 2;
-constexpr int kEntryNotResponding = 3;
-
-} // namespace
 
 CT48View::CT48View(CSystemDoc* document, std::uint32_t unitKey, QWidget* parent)
     : QWidget(parent), m_document(document), m_unitKey(unitKey), m_routing(new QLabel(this)),
@@ -63,19 +55,15 @@ void CT48View::refreshUnit() {
 
 void CT48View::refreshConnectionIndicator() {
     ConnectionIndicator next = ConnectionIndicator::Hidden;
-    const Unit* unit = m_document->system().FindUnit(m_unitKey);
-    const auto& state = CSystemDoc::lineHooks().connectionState;
-    if (m_document->isOnLine() && unit != nullptr && state) {
-        switch (state(static_cast<int>(unit->busId()))) {
-        case kEntryConnected:
-            next = ConnectionIndicator::Connected;
-            break;
-        case kEntryNotResponding:
-            next = ConnectionIndicator::NotResponding;
-            break;
-        default:
-            break;
-        }
+    switch (m_document->connectionState(m_unitKey)) {
+    case ConnectionState::Connected:
+        next = ConnectionIndicator::Connected;
+        break;
+    case ConnectionState::NotResponding:
+        next = ConnectionIndicator::NotResponding;
+        break;
+    default:
+        break;
     }
     if (next != m_indicator) {
         m_indicator = next;

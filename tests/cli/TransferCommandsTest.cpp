@@ -252,6 +252,18 @@ TEST(TransferCommandsTest, RecallLoadsTheProgramIntoTheUnitsSettings) {
     EXPECT_EQ(live.sumDelayMm, 4000u);
     EXPECT_EQ(live.currentProgram(), 50u);
 
+    // The last user program is a valid choice; one beyond it is not.
+    const KeloRun last = kelo({"recall", "--port", sim.devicePath(), "--family", "tz48", "--id", "7",
+                               "--baud", "0", "--user", "64"});
+    ASSERT_EQ(last.exitCode, 0) << last.err;
+    processor_image::decodeSettings(sim.unit(6).settingsImage, live, Family::Tz48);
+    EXPECT_EQ(live.sumDelayMm, 6300u);
+    EXPECT_EQ(live.currentProgram(), 73u);
+    EXPECT_EQ(kelo({"recall", "--port", sim.devicePath(), "--family", "tz48", "--id", "7", "--baud", "0",
+                    "--user", "65"})
+                  .exitCode,
+              1);
+
     const KeloRun empty = kelo({"recall", "--port", sim.devicePath(), "--family", "tz48", "--id", "7",
                                 "--baud", "0", "--user", "2"});
     EXPECT_EQ(empty.exitCode, 1);

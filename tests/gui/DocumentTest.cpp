@@ -1,14 +1,16 @@
 #include "tests/gui/support/GuiTestSupport.h"
 
-#include "gui/app/CEditorApp.h"
 #include "core/app/FamilyMagic.h"
 #include "core/app/SystemFile.h"
+#include "core/units/presets/FactoryPrograms.h"
+#include "gui/app/CEditorApp.h"
 #include "gui/dialogs/Dialogs.h"
 #include "gui/doc/CDocManager.h"
+#include "gui/doc/CStartDlg.h"
 #include "gui/doc/CSystemDoc.h"
+#include "gui/doc/CUnitDlg.h"
 #include "gui/frame/CMainFrame.h"
 #include "gui/frame/CUnitChildFrame.h"
-#include "core/units/presets/FactoryPrograms.h"
 #include "gui/view/CT48View.h"
 
 #include <QAction>
@@ -19,6 +21,7 @@
 #include <QMdiArea>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -26,23 +29,6 @@ using namespace kelo;
 using namespace kelo::gui;
 
 namespace {
-
-/// Writes a system of the family with one unit per identifier (shown 1..32), all in routing mode.
-QString writeSystem(const QString& path, Family family, const std::vector<int>& ids,
-                    std::uint32_t routing = 1) {
-    UnitSystem system(family);
-    int n = 0;
-    for (const int id : ids) {
-        const std::u16string name = u"Speaker" + QString::number(++n).toStdU16String();
-        const UnitEditResult added =
-            system.addNewUnit(UnitSettings{name, id, false, false}, FactoryPrograms::shared());
-        if (ProcessorUnit* unit = added.unit != nullptr ? added.unit->processor() : nullptr) {
-            unit->live.routingMode = routing;
-        }
-    }
-    const SystemFileStatus status = saveSystemFile(system, std::filesystem::path(path.toStdString()));
-    return status.ok() ? path : QString();
-}
 
 QByteArray readBytes(const QString& path) {
     QFile file(path);
@@ -89,7 +75,7 @@ private slots:
     }
 
     void opensByMagicWhateverTheName() {
-        const QString path = writeSystem(m_dir.filePath("system.dat"), Family::TzAmp, {3, 5});
+        const QString path = test::writeSystem(m_dir.filePath("system.dat"), Family::TzAmp, {3, 5});
         QVERIFY(!path.isEmpty());
         m_app->OpenSystemFile(path);
         QCOMPARE(docs().size(), std::size_t{1});
@@ -105,7 +91,7 @@ private slots:
     }
 
     void refusesFilesWithoutAFullMagic() {
-        const QString good = writeSystem(m_dir.filePath("good.kle"), Family::Tz48, {1});
+        const QString good = test::writeSystem(m_dir.filePath("good.kle"), Family::Tz48, {1});
         QByteArray bytes = readBytes(good);
         bytes[21] = 'x';
         writeBytes(m_dir.filePath("21.kle"), bytes);
@@ -121,7 +107,7 @@ private slots:
     }
 
     void damagedFileLeavesOpenSystemsAlone() {
-        m_app->OpenSystemFile(writeSystem(m_dir.filePath("a.kle"), Family::Tz48, {1, 2}));
+        m_app->OpenSystemFile(test::writeSystem(m_dir.filePath("a.kle"), Family::Tz48, {1, 2}));
         QByteArray damaged = readBytes(m_dir.filePath("a.kle"));
         damaged.chop(500);
         writeBytes(m_dir.filePath("damaged.kle"), damaged);
@@ -135,12 +121,12 @@ private slots:
     }
 
     void openingReplacesTheOldestSystemOfTheFamily() {
-        m_app->OpenSystemFile(writeSystem(m_dir.filePath("first.kle"), Family::Tz48, {1}));
-        m_app->OpenSystemFile(writeSystem(m_dir.filePath("plus.kle"), Family::Tz48P, {1}));
+        m_app->OpenSystemFile(test::writeSystem(m_dir.filePath("first.kle"), Family::Tz48, {1}));
+        m_app->OpenSystemFile(test::writeSystem(m_dir.filePath("plus.kle"), Family::Tz48P, {1}));
         CSystemDoc* first = docs().front();
 
         Dialogs::pushMessageAnswer(QMessageBox::Cancel);
-        m_app->OpenSystemFile(writeSystem(m_dir.filePath("second.kle"), Family::Tz48, {4, 5}));
+        m_app->OpenSystemFile(test::writeSystem(m_dir.filePath("second.kle"), Family::Tz48, {4, 5}));
         QCOMPARE(test::lastMessage(), QStringLiteral("Save changes to first.kle?"));
         QCOMPARE(Dialogs::shownMessages().back().buttons,
                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
@@ -156,15 +142,16 @@ private slots:
     }
 
     void newUnitRefusesAnIdentifierInUse() {
-        test::onNextModal([](QDialog& chooser) {
+        test::onNextModal<CStartDlg>([](CStartDlg& chooser) {
             chooser.findChild<QPushButton*>(QStringLiteral("newUnitButton"))->click();
-            test::onNextModal([](QDialog& unit) { fillUnitDialog(unit, QStringLiteral("Left"), 1); });
+            test::onNextModal<CUnitDlg>(
+                [](CUnitDlg& unit) { fillUnitDialog(unit, QStringLiteral("Left"), 1); });
         });
         CSystemDoc* document = m_app->documents()->newDocument(Family::Tz48);
         QVERIFY(document != nullptr);
         QCOMPARE(document->title(), QStringLiteral("KlE1"));
 
-        test::onNextModal([](QDialog& unit) {
+        test::onNextModal<CUnitDlg>([](CUnitDlg& unit) {
             QCOMPARE(unit.findChild<QLineEdit*>(QStringLiteral("nameEdit"))->text(),
                      QStringLiteral("Device2"));
             fillUnitDialog(unit, QStringLiteral("Right"), 1);
@@ -182,7 +169,7 @@ private slots:
     }
 
     void modifyUnitInARoutingModeWithoutGanging() {
-        m_app->OpenSystemFile(writeSystem(m_dir.filePath("mode3.kle"), Family::Tz48, {1, 2}, 3));
+        m_app->OpenSystemFile(test::writeSystem(m_dir.filePath("mode3.kle"), Family::Tz48, {1, 2}, 3));
         CSystemDoc* document = docs().front();
         bool boxesDisabled = false;
         test::onNextModal([&](QDialog& dialog) {
@@ -205,7 +192,7 @@ private slots:
     }
 
     void closingAUnitWindowDeletesTheUnit() {
-        m_app->OpenSystemFile(writeSystem(m_dir.filePath("two.kle"), Family::Tz48, {1, 2}));
+        m_app->OpenSystemFile(test::writeSystem(m_dir.filePath("two.kle"), Family::Tz48, {1, 2}));
         CSystemDoc* document = docs().front();
         Dialogs::pushMessageAnswer(QMessageBox::Cancel);
         QVERIFY(!document->unitFrames().front()->close());
@@ -221,7 +208,7 @@ private slots:
     }
 
     void fileCloseAsksAndSaveAsWritesTheSameBytes() {
-        const QString path = writeSystem(m_dir.filePath("three.kle"), Family::Tz48, {1, 2, 3});
+        const QString path = test::writeSystem(m_dir.filePath("three.kle"), Family::Tz48, {1, 2, 3});
         m_app->OpenSystemFile(path);
         CSystemDoc* document = docs().front();
 
@@ -244,7 +231,7 @@ private slots:
     }
 
     void failedSaveKeepsTheSystemOpen() {
-        m_app->OpenSystemFile(writeSystem(m_dir.filePath("keep.kle"), Family::Tz48, {1}));
+        m_app->OpenSystemFile(test::writeSystem(m_dir.filePath("keep.kle"), Family::Tz48, {1}));
         CSystemDoc* document = docs().front();
         Dialogs::pushMessageAnswer(QMessageBox::Yes);
         Dialogs::pushFileAnswer(m_dir.filePath("no-such-folder/keep.kle"));
@@ -255,25 +242,10 @@ private slots:
         QVERIFY(!QFile::exists(m_dir.filePath("no-such-folder/keep.kle")));
     }
 
-    void closingAnOnLineSystemTakesItOffLine() {
-        int stopped = 0;
-        CSystemDoc::lineHooks().takeOffLine = [&](CSystemDoc&) { ++stopped; };
-        m_app->OpenSystemFile(writeSystem(m_dir.filePath("on.kle"), Family::TzAmp, {1}));
-        CSystemDoc* document = docs().front();
-        m_app->setOnLineDocument(document);
-        document->setOnLine(true);
-        Dialogs::pushMessageAnswer(QMessageBox::No);
-        m_app->mainFrame()->action(action_names::kFileClose)->trigger();
-        QCOMPARE(stopped, 1);
-        QVERIFY(m_app->onLineDocument() == nullptr);
-        QCOMPARE(m_app->mainFrame()->onLineStatusText(), QStringLiteral("\nStatus: OFF Line"));
-        CSystemDoc::lineHooks() = LineHooks{};
-    }
-
     void amplifierGangingIsOneBox() {
-        test::onNextModal([](QDialog& chooser) {
+        test::onNextModal<CStartDlg>([](CStartDlg& chooser) {
             chooser.findChild<QPushButton*>(QStringLiteral("newUnitButton"))->click();
-            test::onNextModal([](QDialog& unit) {
+            test::onNextModal<CUnitDlg>([](CUnitDlg& unit) {
                 QVERIFY(unit.findChild<QCheckBox*>(QStringLiteral("outputGangingCheckBox")) == nullptr);
                 QCOMPARE(unit.findChild<QLineEdit*>(QStringLiteral("nameEdit"))->maxLength(), 40);
                 unit.findChild<QCheckBox*>(QStringLiteral("gangingCheckBox"))->setChecked(true);
@@ -290,8 +262,8 @@ private slots:
     }
 
     void exitAsksAboutEverySystem() {
-        m_app->OpenSystemFile(writeSystem(m_dir.filePath("x.kle"), Family::Tz48, {1}));
-        m_app->OpenSystemFile(writeSystem(m_dir.filePath("y.kle"), Family::TzAmp, {1}));
+        m_app->OpenSystemFile(test::writeSystem(m_dir.filePath("x.kle"), Family::Tz48, {1}));
+        m_app->OpenSystemFile(test::writeSystem(m_dir.filePath("y.kle"), Family::TzAmp, {1}));
         Dialogs::pushMessageAnswer(QMessageBox::No);
         Dialogs::pushMessageAnswer(QMessageBox::Cancel);
         QVERIFY(!m_app->mainFrame()->close());
@@ -305,9 +277,9 @@ private slots:
     }
 
     void plusSystemsTakeOneUnitByHand() {
-        test::onNextModal([](QDialog& chooser) {
+        test::onNextModal<CStartDlg>([](CStartDlg& chooser) {
             chooser.findChild<QPushButton*>(QStringLiteral("newUnitButton"))->click();
-            test::onNextModal([](QDialog& unit) {
+            test::onNextModal<CUnitDlg>([](CUnitDlg& unit) {
                 QVERIFY(!unit.findChild<QSpinBox*>(QStringLiteral("idSpinBox"))->isVisibleTo(&unit));
                 accept(unit);
             });
@@ -315,11 +287,18 @@ private slots:
         CSystemDoc* document = m_app->documents()->newDocument(Family::Tz48P);
         QVERIFY(document != nullptr);
         QCOMPARE(document->system().units().front()->busId(), 0u);
+        QCOMPARE(document->unitFrames().front()->windowTitle(),
+                 QStringLiteral("Device1  -  Preset: 01F.**PRESET 1**"));
+        // The menu has no New Unit; the toolbar keeps its button, disabled, so nothing shifts.
         QVERIFY(!m_app->mainFrame()->action(action_names::kNewUnit)->isVisible());
+        auto* button = m_app->mainFrame()->findChild<QAction*>(QStringLiteral("actionToolBarNewUnit"));
+        QVERIFY(button->isVisible());
+        QVERIFY(!button->isEnabled());
+        QCOMPARE(m_app->mainFrame()->windowTitle(), QStringLiteral("Kelo Editor - KlE1"));
     }
 
     void plusModifyKeepsTheHiddenIdentifier() {
-        m_app->OpenSystemFile(writeSystem(m_dir.filePath("plus5.kle"), Family::Tz48P, {5}));
+        m_app->OpenSystemFile(test::writeSystem(m_dir.filePath("plus5.kle"), Family::Tz48P, {5}));
         CSystemDoc* document = docs().front();
         test::onNextModal([](QDialog& dialog) {
             dialog.findChild<QLineEdit*>(QStringLiteral("nameEdit"))->setText(QStringLiteral("Fill"));
@@ -333,11 +312,11 @@ private slots:
     }
 
     void cancelledChooserCreatesNothing() {
-        test::onNextModal([](QDialog& chooser) { chooser.reject(); });
+        test::onNextModal<CStartDlg>([](CStartDlg& chooser) { chooser.reject(); });
         QVERIFY(m_app->documents()->newDocument(Family::TzAmp) == nullptr);
-        test::onNextModal([](QDialog& chooser) {
+        test::onNextModal<CStartDlg>([](CStartDlg& chooser) {
             chooser.findChild<QPushButton*>(QStringLiteral("newUnitButton"))->click();
-            test::onNextModal([](QDialog& unit) { unit.reject(); });
+            test::onNextModal<CUnitDlg>([](CUnitDlg& unit) { unit.reject(); });
         });
         QVERIFY(m_app->documents()->newDocument(Family::TzAmp) == nullptr);
         QVERIFY(docs().empty());
@@ -345,7 +324,7 @@ private slots:
     }
 
     void missingRecentFileIsReportedAndDropped() {
-        const QString path = writeSystem(m_dir.filePath("gone.kle"), Family::Tz48, {1});
+        const QString path = test::writeSystem(m_dir.filePath("gone.kle"), Family::Tz48, {1});
         m_app->OpenSystemFile(path);
         QFile::remove(path);
         m_app->OpenDocumentFile(path);
@@ -354,37 +333,80 @@ private slots:
         QCOMPARE(docs().size(), std::size_t{1});
     }
 
-    void onLineStateReachesStatusCommandsAndIndicators() {
-        CSystemDoc::lineHooks().connectionState = [](int busId) { return busId == 0 ? 2 : 3; };
-        m_app->OpenSystemFile(writeSystem(m_dir.filePath("line.kle"), Family::Tz48, {1, 2}));
-        CSystemDoc* document = docs().front();
-        CMainFrame* frame = m_app->mainFrame();
-        const auto indicator = [&](std::size_t i) {
-            return document->unitFrames()[i]->view()->connectionIndicator();
-        };
-        QCOMPARE(indicator(0), ConnectionIndicator::Hidden);
-        QVERIFY(frame->action(action_names::kOnLine)->isEnabled());
-        QVERIFY(!frame->action(action_names::kOffLine)->isEnabled());
+    void replacingASystemKeepsTheNameOfTheFileOpened() {
+        // The recent-file entry chosen is rebuilt while the system it replaces is saved.
+        const QString c = test::writeSystem(m_dir.filePath("c.kle"), Family::Tz48, {1});
+        m_app->OpenSystemFile(c);
+        Dialogs::pushMessageAnswer(QMessageBox::No);
+        m_app->OpenSystemFile(test::writeSystem(m_dir.filePath("a.kle"), Family::Tz48, {2}));
+        m_app->OpenSystemFile(test::writeSystem(m_dir.filePath("b.kle"), Family::TzAmp, {3}));
+        QCOMPARE(m_app->recentFiles().paths().size(), 3);
+        QCOMPARE(m_app->mainFrame()->activeDocument()->family(), Family::TzAmp);
 
-        document->setOnLine(true);
-        QCOMPARE(frame->onLineStatusText(), QStringLiteral("\nStatus: ON Line"));
-        QVERIFY(!frame->action(action_names::kOnLine)->isEnabled());
-        QVERIFY(frame->action(action_names::kOffLine)->isEnabled());
-        QVERIFY(frame->action(action_names::kOnOffLine)->isChecked());
-        QCOMPARE(indicator(0), ConnectionIndicator::Connected);
-        QCOMPARE(indicator(1), ConnectionIndicator::NotResponding);
+        Dialogs::pushMessageAnswer(QMessageBox::Yes);
+        m_app->mainFrame()->findChild<QAction*>(QStringLiteral("actionRecentFile3"))->trigger();
+        QCOMPARE(test::lastMessage(), QStringLiteral("Save changes to a.kle?"));
+        QCOMPARE(docs().size(), std::size_t{2});
+        CSystemDoc* opened = docs().back();
+        QCOMPARE(opened->path(), QFileInfo(c).absoluteFilePath());
+        QCOMPARE(opened->title(), QStringLiteral("c.kle"));
+        QVERIFY(!m_app->recentFiles().paths().contains(QString()));
+        QCOMPARE(m_app->recentFiles().paths().value(0), QFileInfo(c).canonicalFilePath());
+    }
 
-        document->setOnLine(false);
-        QCOMPARE(frame->onLineStatusText(), QStringLiteral("\nStatus: OFF Line"));
-        QVERIFY(!frame->action(action_names::kOnOffLine)->isChecked());
-        QCOMPARE(indicator(0), ConnectionIndicator::Hidden);
-        QCOMPARE(indicator(1), ConnectionIndicator::Hidden);
-        CSystemDoc::lineHooks() = LineHooks{};
+    void unreadableFileFromFileOpenIsReported() {
+        // A folder cannot be read as a file, whoever runs the test.
+        Dialogs::pushFileAnswer(m_dir.path());
+        m_app->mainFrame()->action(action_names::kFileOpen)->trigger();
+        QVERIFY(test::lastMessage().contains(QStringLiteral("Cannot open the file")));
+        QVERIFY(docs().empty());
+    }
+
+    void startupFileThatCannotBeOpenedKeepsItsEntry() {
+        const QString kept = test::writeSystem(m_dir.filePath("kept.kle"), Family::Tz48, {1});
+        m_app->OpenSystemFile(kept);
+        kelo::CGeneralSettings settings = m_app->settings();
+        settings.autoLoad = 1;
+        m_app->setSettings(settings);
+        QCOMPARE(m_app->ExitInstance(), 0);
+        m_app.reset();
+        QVERIFY(QFile::rename(kept, kept + QStringLiteral(".away")));
+
+        m_app = std::make_unique<CEditorApp>();
+        QVERIFY(m_app->InitInstance(StartOptions{{}, false}));
+        QVERIFY(Dialogs::shownMessages().empty());
+        QVERIFY(docs().empty());
+        QCOMPARE(m_app->recentFiles().paths().value(0), QFileInfo(kept).absoluteFilePath());
+        QVERIFY(m_app->mainFrame()->statusBar()->currentMessage().contains(QStringLiteral("kept.kle")));
+        QVERIFY(QFile::rename(kept + QStringLiteral(".away"), kept));
+    }
+
+    void identifierThirtyTwoIsAcceptedByNewAndModifyUnit() {
+        test::onNextModal<CStartDlg>([](CStartDlg& chooser) {
+            chooser.findChild<QPushButton*>(QStringLiteral("newUnitButton"))->click();
+            test::onNextModal<CUnitDlg>(
+                [](CUnitDlg& unit) { fillUnitDialog(unit, QStringLiteral("Top"), 32); });
+        });
+        CSystemDoc* document = m_app->documents()->newDocument(Family::TzAmp);
+        QVERIFY(document != nullptr);
+        QCOMPARE(document->system().units().front()->busId(), 31u);
+        test::onNextModal<CUnitDlg>([](CUnitDlg& unit) { fillUnitDialog(unit, QStringLiteral("Low"), 1); });
+        m_app->mainFrame()->action(action_names::kNewUnit)->trigger();
+        test::onNextModal<CUnitDlg>([](CUnitDlg& unit) {
+            fillUnitDialog(unit, QStringLiteral("Low"), 32);
+            test::onNextModal<CUnitDlg>([](CUnitDlg& again) { again.reject(); });
+        });
+        document->ModifyUnit(document->system().units().back()->key());
+        QVERIFY(test::messageShown(QStringLiteral("ID must be different\n for each device")));
+        QCOMPARE(document->system().units().back()->busId(), 0u);
+        test::onNextModal<CUnitDlg>([](CUnitDlg& unit) { fillUnitDialog(unit, QStringLiteral("Top"), 32); });
+        document->ModifyUnit(document->system().units().front()->key());
+        QCOMPARE(document->system().units().front()->busId(), 31u);
     }
 
     void autoLoadOpensTheMostRecentFile() {
-        const QString recent = writeSystem(m_dir.filePath("recent.kle"), Family::Tz48, {1});
-        const QString named = writeSystem(m_dir.filePath("named.kle"), Family::TzAmp, {1});
+        const QString recent = test::writeSystem(m_dir.filePath("recent.kle"), Family::Tz48, {1});
+        const QString named = test::writeSystem(m_dir.filePath("named.kle"), Family::TzAmp, {1});
         m_app->OpenSystemFile(recent);
         kelo::CGeneralSettings settings = m_app->settings();
         settings.autoLoad = 1;

@@ -1,11 +1,19 @@
 #include "tests/gui/support/GuiTestSupport.h"
 
+#include "core/units/presets/FactoryPrograms.h"
 #include "gui/app/CEditorApp.h"
 #include "gui/app/CRecentFileList.h"
 #include "gui/app/EditorInfo.h"
 #include "gui/app/QSettingsStore.h"
 #include "gui/dialogs/Dialogs.h"
+#include "gui/doc/CDocManager.h"
+#include "gui/doc/CStartDlg.h"
+#include "gui/online/COnlineController.h"
 
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,6 +28,56 @@ private slots:
     void init() {
         test::clearSettings();
         Dialogs::setScripted(true);
+    }
+
+    void missingPresetsAreToldAtTheFirstSystemOfTheFamily() {
+        // The shared tables may have been read before the editor installed its message box (the demo
+        // line builds its units first): the first system of the family still tells the user, once.
+        kelo::FactoryPrograms::shared().setMessageHook({});
+        kelo::FactoryPrograms::shared().table(kelo::Family::Tz48P);
+        CEditorApp app;
+        QVERIFY(app.InitInstance(StartOptions{{}, false}));
+        test::onNextModal<CStartDlg>([](CStartDlg& chooser) { chooser.reject(); });
+        app.documents()->newDocument(kelo::Family::Tz48P);
+        const QString message =
+            QStringLiteral("File Tz48Plus.prs Not Found!, Program Loads a Default Configuration");
+        QTRY_VERIFY(test::messageShown(message));
+        Dialogs::clearShown();
+        test::onNextModal<CStartDlg>([](CStartDlg& chooser) { chooser.reject(); });
+        app.documents()->newDocument(kelo::Family::Tz48P);
+        QCoreApplication::processEvents();
+        QVERIFY(!test::messageShown(message));
+    }
+
+    void diagnosticLogIsDecidedOnceAtStart() {
+        QTemporaryDir dir;
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir.path()));
+        {
+            CEditorApp app;
+            QVERIFY(app.InitInstance(StartOptions{{}, false}));
+            QVERIFY(!app.diagnosticFlag());
+            QVERIFY(!QFile::exists(QStringLiteral("diagnostic.log")));
+        }
+        QFile log(QStringLiteral("diagnostic.log"));
+        QVERIFY(log.open(QIODevice::WriteOnly));
+        log.write("old run\n");
+        log.close();
+        {
+            CEditorApp app;
+            QVERIFY(app.InitInstance(StartOptions{{}, false}));
+            QVERIFY(app.diagnosticFlag());
+            QCOMPARE(QFileInfo(log).size(), qint64(0));
+            // The engine logs into the same file without emptying it again.
+            QVERIFY(log.open(QIODevice::Append));
+            log.write("kept\n");
+            log.close();
+            QVERIFY(app.online()->engine().diagnosticLog() != nullptr);
+            QVERIFY(log.open(QIODevice::ReadOnly));
+            QCOMPARE(log.readAll(), QByteArray("kept\n"));
+            log.close();
+        }
+        QVERIFY(QDir::setCurrent(previous));
     }
 
     void freshUserGetsTheDefaults() {

@@ -32,30 +32,6 @@ private slots:
         QCOMPARE(frame.statusBar()->palette().color(QPalette::Window), normal);
     }
 
-    void toolBarKeepsItsOrder() {
-        CMainFrame frame;
-        auto* bar = frame.findChild<QToolBar*>(QStringLiteral("mainToolBar"));
-        QVERIFY(bar != nullptr);
-        QStringList names;
-        for (QAction* item : bar->actions()) {
-            names << (item->isSeparator() ? QStringLiteral("|") : item->objectName());
-        }
-        const QStringList expected{"actionFileNew",
-                                   "actionFileOpen",
-                                   "actionFileSave",
-                                   "|",
-                                   "actionPrint",
-                                   "actionPrintPreview",
-                                   "|",
-                                   "actionNewUnit",
-                                   "actionOptions",
-                                   "actionOnOffLine",
-                                   "|",
-                                   "actionHelpTopics"};
-        QCOMPARE(names, expected);
-        QVERIFY(frame.action(action_names::kOnOffLine)->isCheckable());
-    }
-
     void documentCommandsWaitForADocument() {
         CMainFrame frame;
         QStringList menus;

@@ -1,10 +1,10 @@
 #include "tests/gui/support/GuiTestSupport.h"
 
-#include "sim/Simulator.h"
 #include "core/comm/engine/CommEngine.h"
 #include "gui/dialogs/Dialogs.h"
 #include "gui/online/CNetworkScanDlg.h"
 #include "gui/online/CTransferDlg.h"
+#include "sim/Simulator.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -29,13 +29,6 @@ QStringList listLines(const CNetworkScanDlg& dialog) {
         lines << list->item(row)->text();
     }
     return lines;
-}
-
-sim::SimOptions simulatedUnits(Family family, std::vector<std::uint8_t> ids) {
-    sim::SimOptions options;
-    options.family = family;
-    options.ids = std::move(ids);
-    return options;
 }
 
 /// A scan of every identifier, or of a document's identifiers only (whose units are then sent).
@@ -75,7 +68,7 @@ private slots:
     }
 
     void scanOfAllIdentifiersListsEveryPolledOne() {
-        sim::Simulator simulator(simulatedUnits(Family::Tz48, {0, 3}));
+        sim::Simulator simulator(test::simulatedUnits(Family::Tz48, {0, 3}));
         m_engine->setPortDevice(simulator.devicePath());
         CNetworkScanDlg dialog(*m_engine, scanRequest(Family::Tz48));
         QSignalSpy started(&dialog, &CNetworkScanDlg::engineStartFinished);
@@ -103,7 +96,7 @@ private slots:
     }
 
     void documentScanPollsOnlyTheDocumentsUnits() {
-        sim::Simulator simulator(simulatedUnits(Family::Tz48P, {1, 5, 9}));
+        sim::Simulator simulator(test::simulatedUnits(Family::Tz48P, {1, 5, 9}));
         m_engine->setPortDevice(simulator.devicePath());
         CNetworkScanDlg dialog(*m_engine, scanRequest(Family::Tz48P, {5, 7}));
         dialog.show();
@@ -137,7 +130,7 @@ private slots:
     }
 
     void secondSystemLeavesTheRunningLineAlone() {
-        sim::Simulator simulator(simulatedUnits(Family::Tz48, {2}));
+        sim::Simulator simulator(test::simulatedUnits(Family::Tz48, {2}));
         m_engine->setPortDevice(simulator.devicePath());
         {
             CNetworkScanDlg first(*m_engine, scanRequest(Family::Tz48));
@@ -162,14 +155,13 @@ private slots:
         std::atomic<int> ran{0};
         std::atomic<bool> offGuiThread{true};
         const auto guiThread = std::this_thread::get_id();
-        std::vector<TransferStep> steps;
-        for (std::uint32_t id : {4U, 6U}) {
-            steps.push_back({id, [&] {
-                                 offGuiThread = offGuiThread && std::this_thread::get_id() != guiThread;
-                                 ++ran;
-                             }});
-        }
-        CTransferDlg dialog(ScanDirection::Upload, 2, std::move(steps));
+        CTransferDlg dialog(ScanDirection::Upload, 2, [&](const TransferProgress& progress) {
+            for (std::uint32_t id : {4U, 6U}) {
+                progress.label("Uploading From ID " + std::to_string(id + 1));
+                offGuiThread = offGuiThread && std::this_thread::get_id() != guiThread;
+                progress.advanced(static_cast<std::uint32_t>(++ran), 2);
+            }
+        });
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Uploading Data"));
         dialog.reject();
         QTRY_COMPARE(dialog.result(), int(QDialog::Accepted));

@@ -1,23 +1,29 @@
 #include "tests/gui/support/GuiTestSupport.h"
 
-#include "sim/Simulator.h"
-#include "gui/app/CEditorApp.h"
 #include "core/app/SystemFile.h"
 #include "core/comm/line/Clock.h"
+#include "core/units/presets/FactoryPrograms.h"
+#include "gui/app/CEditorApp.h"
 #include "gui/dialogs/Dialogs.h"
 #include "gui/doc/CDocManager.h"
+#include "gui/doc/CStartDlg.h"
 #include "gui/doc/CSystemDoc.h"
+#include "gui/doc/CUnitDlg.h"
 #include "gui/frame/CMainFrame.h"
 #include "gui/frame/CUnitChildFrame.h"
 #include "gui/online/CNetworkScanDlg.h"
 #include "gui/online/COnlineController.h"
-#include "core/units/presets/FactoryPrograms.h"
 #include "gui/view/CT48View.h"
+#include "sim/Simulator.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -29,23 +35,6 @@ using namespace kelo;
 using namespace kelo::gui;
 
 namespace {
-
-sim::SimOptions simulatedUnits(Family family, std::vector<std::uint8_t> ids) {
-    sim::SimOptions options;
-    options.family = family;
-    options.ids = std::move(ids);
-    return options;
-}
-
-/// Writes a system of the family with one unit per identifier (shown 1..32).
-QString writeSystem(const QString& path, Family family, const std::vector<int>& ids) {
-    UnitSystem system(family);
-    for (const int id : ids) {
-        system.addNewUnit(UnitSettings{u"Speaker" + QString::number(id).toStdU16String(), id, false, false},
-                          FactoryPrograms::shared());
-    }
-    return saveSystemFile(system, std::filesystem::path(path.toStdString())).ok() ? path : QString();
-}
 
 /// Presses OK of the next Network Scan dialog once its scan is done, then runs next.
 void confirmScanWhenDone(std::function<void()> next = {}) {
@@ -96,7 +85,7 @@ private slots:
     void onLineWithAnAbsentPortStaysOffLine() {
         m_app->online()->setPortDeviceOverride(0, "/dev/kelo-no-such-port");
         QVERIFY(!m_app->online()->isPortPresent(0));
-        m_app->OpenSystemFile(writeSystem(m_dir.filePath("absent.kle"), Family::Tz48, {1}));
+        m_app->OpenSystemFile(test::writeSystem(m_dir.filePath("absent.kle"), Family::Tz48, {1}));
         CSystemDoc* document = m_app->documents()->documents().front();
 
         m_app->mainFrame()->action(action_names::kOnLine)->trigger();
@@ -110,10 +99,10 @@ private slots:
     }
 
     void onLineAgainstSimulatedUnitsUntilThePortVanishes() {
-        auto simulator = std::make_unique<sim::Simulator>(simulatedUnits(Family::Tz48, {0, 2}));
+        auto simulator = std::make_unique<sim::Simulator>(test::simulatedUnits(Family::Tz48, {0, 2}));
         const std::vector<std::uint8_t> before = simulator->unit(0).settingsImage;
         m_app->online()->setPortDeviceOverride(0, simulator->devicePath());
-        m_app->OpenSystemFile(writeSystem(m_dir.filePath("first.kle"), Family::Tz48, {1, 2}));
+        m_app->OpenSystemFile(test::writeSystem(m_dir.filePath("first.kle"), Family::Tz48, {1, 2}));
         CSystemDoc* document = m_app->documents()->documents().front();
         CMainFrame& frame = *m_app->mainFrame();
 
@@ -139,7 +128,7 @@ private slots:
         QVERIFY(speedLocked);
 
         // A second system cannot take the line; the first keeps it.
-        m_app->OpenSystemFile(writeSystem(m_dir.filePath("second.kle"), Family::TzAmp, {5}));
+        m_app->OpenSystemFile(test::writeSystem(m_dir.filePath("second.kle"), Family::TzAmp, {5}));
         CSystemDoc* second = m_app->documents()->documents().back();
         m_app->online()->goOnLine(*second);
         QVERIFY(test::messageShown(QStringLiteral("An Error Occured Opening The Specified Serial Port.")));
@@ -147,27 +136,72 @@ private slots:
         QVERIFY(m_app->onLineDocument() == document);
         QCOMPARE(m_app->online()->engine().GetConnectionEntry(0).state, ConnectionState::Connected);
 
-        // The adapter is pulled: the units stop answering, the editor keeps running on line.
+        // The adapter is pulled: the units stop answering, the editor keeps running on line and says why.
         simulator.reset();
         QTRY_COMPARE(indicatorOf(*document, 0), ConnectionIndicator::NotResponding);
         QVERIFY(document->isOnLine());
+        QCOMPARE(m_app->online()->engine().lineFault(), CommResult::DeviceGone);
+        QTRY_VERIFY(frame.statusBar()->currentMessage().contains(QStringLiteral("serial adapter")));
 
+        // Off Line returns at once; the status shows the line closing until the engine has stopped.
         m_app->online()->goOffLine(*document);
-        QVERIFY(!document->isOnLine());
+        QCOMPARE(frame.statusBar()->currentMessage(), QStringLiteral("Closing the serial line..."));
+        QCOMPARE(frame.onLineStatusText(), QStringLiteral("\nStatus: ON Line"));
+        QTRY_VERIFY(!document->isOnLine());
         QVERIFY(m_app->onLineDocument() == nullptr);
         QVERIFY(!m_app->online()->engine().IsEngineRunning());
         QCOMPARE(frame.onLineStatusText(), QStringLiteral("\nStatus: OFF Line"));
         QCOMPARE(indicatorOf(*document, 0), ConnectionIndicator::Hidden);
     }
 
+    void unitCommandsOnLineReachTheUnits() {
+        sim::Simulator simulator(test::simulatedUnits(Family::Tz48, {0, 1, 2}));
+        m_app->online()->setPortDeviceOverride(0, simulator.devicePath());
+        m_app->OpenSystemFile(test::writeSystem(m_dir.filePath("edit.kle"), Family::Tz48, {1, 2}));
+        CSystemDoc* document = m_app->documents()->documents().front();
+        confirmScanWhenDone();
+        m_app->online()->goOnLine(*document);
+        QVERIFY(document->isOnLine());
+        CommEngine& engine = m_app->online()->engine();
+
+        // Modify Unit sends both ganging flags to the unit.
+        test::onNextModal<CUnitDlg>([](CUnitDlg& dialog) {
+            dialog.findChild<QCheckBox*>(QStringLiteral("inputGangingCheckBox"))->setChecked(true);
+            dialog.accept();
+        });
+        document->ModifyUnit(document->system().units().front()->key());
+        const auto sent = simulator.unit(0).parameters;
+        QCOMPARE(sent.at(sim::ParameterAddress{0x35, 255, 0x0F}), std::uint16_t{1});
+        QCOMPARE(sent.at(sim::ParameterAddress{0x35, 255, 0x10}), std::uint16_t{0});
+
+        // A unit deleted on line is no longer polled.
+        QVERIFY(document->unitFrames().back()->close());
+        QCOMPARE(engine.GetConnectionEntry(1).state, ConnectionState::NotUsed);
+
+        // New Unit on line scans again and sends the system's units, the new one included.
+        const std::vector<std::uint8_t> before = simulator.unit(2).settingsImage;
+        test::onNextModal<CUnitDlg>([](CUnitDlg& dialog) {
+            dialog.findChild<QLineEdit*>(QStringLiteral("nameEdit"))->setText(QStringLiteral("Third"));
+            dialog.findChild<QSpinBox*>(QStringLiteral("idSpinBox"))->setValue(3);
+            confirmScanWhenDone();
+            dialog.accept();
+        });
+        m_app->mainFrame()->action(action_names::kNewUnit)->trigger();
+        QVERIFY(document->isOnLine());
+        QCOMPARE(engine.GetConnectionEntry(2).state, ConnectionState::Connected);
+        QVERIFY(simulator.unit(2).settingsImage != before);
+        m_app->online()->goOffLine(*document);
+        QTRY_VERIFY(!m_app->online()->isLineClosing());
+    }
+
     void networkScanCreatesASystemOfTheUnitsFound() {
-        sim::Simulator simulator(simulatedUnits(Family::TzAmp, {4, 1}));
+        sim::Simulator simulator(test::simulatedUnits(Family::TzAmp, {4, 1}));
         m_app->online()->setPortDeviceOverride(0, simulator.devicePath());
         CGeneralSettings settings = m_app->settings();
         settings.baudRate = 2;
         m_app->setSettings(settings);
 
-        test::onNextModal([](QDialog& chooser) {
+        test::onNextModal<CStartDlg>([](CStartDlg& chooser) {
             confirmScanWhenDone();
             chooser.findChild<QPushButton*>(QStringLiteral("networkScanButton"))->click();
         });
@@ -188,17 +222,24 @@ private slots:
         // The speed reached is kept in the settings.
         QCOMPARE(m_app->settings().baudRate, m_app->online()->engine().GetConnectionBaud());
         QCOMPARE(m_app->settings().baudRate, 2);
-        m_app->online()->goOffLine(*document);
+
+        // Closing the on-line system takes it off the line.
+        Dialogs::pushMessageAnswer(QMessageBox::No);
+        m_app->mainFrame()->action(action_names::kFileClose)->trigger();
+        QVERIFY(m_app->onLineDocument() == nullptr);
+        QCOMPARE(m_app->mainFrame()->onLineStatusText(), QStringLiteral("\nStatus: OFF Line"));
+        QTRY_VERIFY(!m_app->online()->isLineClosing());
+        QVERIFY(!m_app->online()->engine().IsEngineRunning());
     }
 
     void scanThatFindsNothingReturnsToTheChooser() {
-        sim::Simulator simulator(simulatedUnits(Family::Tz48, {}));
+        sim::Simulator simulator(test::simulatedUnits(Family::Tz48, {}));
         m_app->online()->setPortDeviceOverride(0, simulator.devicePath());
         int choosers = 0;
-        test::onNextModal([&](QDialog& chooser) {
+        test::onNextModal<CStartDlg>([&](CStartDlg& chooser) {
             ++choosers;
             confirmScanWhenDone([&] {
-                test::onNextModal([&](QDialog& again) {
+                test::onNextModal<CStartDlg>([&](CStartDlg& again) {
                     ++choosers;
                     again.reject();
                 });
@@ -208,6 +249,7 @@ private slots:
         QVERIFY(m_app->documents()->newDocument(Family::Tz48) == nullptr);
         QCOMPARE(choosers, 2);
         QVERIFY(m_app->onLineDocument() == nullptr);
+        QTRY_VERIFY(!m_app->online()->isLineClosing());
         QVERIFY(!m_app->online()->engine().IsEngineRunning());
     }
 

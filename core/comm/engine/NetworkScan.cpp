@@ -119,7 +119,7 @@ bool NetworkScan::waitUntilDone(std::chrono::milliseconds step) {
 
 std::vector<std::string> NetworkScan::resultLines() const {
     std::vector<std::string> lines;
-    const bool withId = m_family != Family::Tz48P;
+    const bool withId = familyFacts(m_family).showsBusId;
     for (std::uint32_t id = 0; id < kUnitCount; ++id) {
         const ConnectionEntry entry = m_engine.GetConnectionEntry(id);
         const bool answered = isConnectedFor(entry, m_family);

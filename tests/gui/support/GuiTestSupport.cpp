@@ -1,13 +1,18 @@
 #include "tests/gui/support/GuiTestSupport.h"
 
+#include "core/app/SystemFile.h"
+#include "core/units/UnitSystem.h"
+#include "core/units/presets/FactoryPrograms.h"
 #include "gui/app/EditorInfo.h"
 #include "gui/dialogs/Dialogs.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDialog>
 #include <QLocale>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTest>
 #include <QTimer>
 
 #include <algorithm>
@@ -30,19 +35,56 @@ void clearSettings() {
     settings.sync();
 }
 
-void onNextModal(std::function<void(QDialog&)> action) {
+void onNextModal(std::function<void(QDialog&)> action, const QMetaObject* expected,
+                 std::chrono::milliseconds timeout) {
     auto shared = std::make_shared<std::function<void(QDialog&)>>(std::move(action));
     auto poll = std::make_shared<std::function<void()>>();
-    *poll = [shared, poll] {
+    const QDeadlineTimer deadline(timeout);
+    *poll = [shared, poll, expected, deadline] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (dialog == nullptr || !dialog->isVisible()) {
-            QTimer::singleShot(0, *poll);
+            if (deadline.hasExpired()) {
+                QTest::qFail("no modal dialog was shown", __FILE__, __LINE__);
+                *poll = nullptr;
+                return;
+            }
+            QTimer::singleShot(1, *poll);
+            return;
+        }
+        *poll = nullptr;
+        if (expected != nullptr && !dialog->metaObject()->inherits(expected)) {
+            QTest::qFail(qPrintable(QStringLiteral("expected a %1, got a %2")
+                                        .arg(QString::fromLatin1(expected->className()),
+                                             QString::fromLatin1(dialog->metaObject()->className()))),
+                         __FILE__, __LINE__);
+            dialog->reject();
             return;
         }
         (*shared)(*dialog);
-        *poll = nullptr;
     };
     QTimer::singleShot(0, *poll);
+}
+
+QString writeSystem(const QString& path, Family family, const std::vector<int>& shownIds,
+                    std::uint32_t routing) {
+    UnitSystem system(family);
+    int n = 0;
+    for (const int id : shownIds) {
+        const std::u16string name = u"Speaker" + QString::number(++n).toStdU16String();
+        const UnitEditResult added =
+            system.addNewUnit(UnitSettings{name, id, false, false}, FactoryPrograms::shared());
+        if (ProcessorUnit* unit = added.unit != nullptr ? added.unit->processor() : nullptr) {
+            unit->live.routingMode = routing;
+        }
+    }
+    return saveSystemFile(system, std::filesystem::path(path.toStdString())).ok() ? path : QString();
+}
+
+sim::SimOptions simulatedUnits(Family family, std::vector<std::uint8_t> ids) {
+    sim::SimOptions options;
+    options.family = family;
+    options.ids = std::move(ids);
+    return options;
 }
 
 QString lastMessage() {
