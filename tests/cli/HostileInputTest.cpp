@@ -8,9 +8,9 @@
 
 #include <algorithm>
 #include <fstream>
-#include <sys/stat.h>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 namespace kelo {
@@ -137,7 +137,7 @@ TEST(HostileInput, PushOfNothingSendableFailsBeforeTheLineOpens) {
 TEST(HostileInput, PullChecksItsOutputBeforeOpeningTheLine) {
     test::TempDir dir;
     const Outcome noFolder = run({"pull", "--port", "/nonexistent/tty", "--family", "tz48", "-o",
-                              dir.file("no/such/folder/x.kle").string()});
+                                  dir.file("no/such/folder/x.kle").string()});
     EXPECT_EQ(noFolder.code, 1);
     EXPECT_EQ(noFolder.err, "Cannot write file: No such file or directory\n");
     const Outcome device = run({"pull", "--port", "/nonexistent/tty", "--family", "amp", "-o", "/dev/null"});
