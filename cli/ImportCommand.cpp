@@ -12,8 +12,8 @@ namespace kelo::cli {
 
 namespace {
 
-/// The JSON of the largest system file: every stored word as decimal text with its member name and
-/// indentation takes at most about twelve times its four bytes.
+/// The JSON of the largest system file: a stored word written as decimal text with its member name and
+/// indentation takes up to about eight times its four bytes in the file; twice that leaves margin.
 constexpr std::size_t kMaxSystemJsonBytes = 16 * kMaxSystemFileBytes;
 
 } // namespace

@@ -8,15 +8,15 @@
 
 #include <algorithm>
 #include <fstream>
-#include <sys/stat.h>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 namespace kelo {
 namespace {
 
-struct Run {
+struct Outcome {
     int code;
     std::string out;
     std::string err;
@@ -32,7 +32,7 @@ int runWith(std::ostream& out, std::ostream& err, std::vector<std::string> args)
     return cli::runKelo(static_cast<int>(argv.size()), argv.data(), context);
 }
 
-Run run(std::vector<std::string> args) {
+Outcome run(std::vector<std::string> args) {
     std::ostringstream out;
     std::ostringstream err;
     const int code = runWith(out, err, std::move(args));
@@ -71,7 +71,7 @@ TEST(HostileInput, InfoShowsControlCharactersEscaped) {
     system.units()[0]->processor()->name = u"A\nB\tC\x1B[2J\u009B1m\\";
     const auto path = dir.file("names.kle");
     ASSERT_TRUE(saveSystemFile(system, path).ok());
-    const Run info = run({"info", path.string()});
+    const Outcome info = run({"info", path.string()});
     ASSERT_EQ(info.code, 0) << info.err;
     EXPECT_EQ(info.out.substr(0, info.out.find('\n', info.out.find('\n') + 1) + 1),
               "family: tz48\n3\tID 2\tA\\nB\\tC\\x1B[2J\\x9B1m\\\\\t03U.LIVE PROGRAM\t*A123B4S56*\n");
@@ -89,12 +89,12 @@ TEST(HostileInput, ReadsRefuseDevicesFifosAndHugeFiles) {
             if (std::string(command) == "push") {
                 args.insert(args.end(), {"--port", "/nonexistent/tty"});
             }
-            const Run refused = run(args);
+            const Outcome refused = run(args);
             EXPECT_EQ(refused.code, 1) << command << ' ' << path;
             EXPECT_EQ(refused.err, "Cannot open file: " + path + ": not a regular file\n") << command;
         }
     }
-    const Run json = run({"import", "/dev/zero", "-o", dir.file("out.kle").string()});
+    const Outcome json = run({"import", "/dev/zero", "-o", dir.file("out.kle").string()});
     EXPECT_EQ(json.code, 1);
     EXPECT_EQ(json.err, "Cannot open file: /dev/zero: not a regular file\n");
 }
@@ -104,7 +104,7 @@ TEST(HostileInput, ImportOfNoUnitsIsRefusedAndWritesNothing) {
     const auto json = dir.file("empty.json");
     std::ofstream(json) << R"({"family": "amp", "last_unit_key": 0, "units": []})";
     const auto kle = dir.file("empty.kle");
-    const Run empty = run({"import", json.string(), "-o", kle.string()});
+    const Outcome empty = run({"import", json.string(), "-o", kle.string()});
     EXPECT_EQ(empty.code, 1);
     EXPECT_EQ(empty.err, "The system holds no unit; nothing was written.\n");
     EXPECT_FALSE(std::filesystem::exists(kle));
@@ -118,7 +118,7 @@ TEST(HostileInput, PushOfNothingSendableFailsBeforeTheLineOpens) {
     bytes[22] = 0;
     const auto none = dir.file("none.kle");
     std::ofstream(none, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), 26);
-    const Run empty = run({"push", none.string(), "--port", "/nonexistent/tty"});
+    const Outcome empty = run({"push", none.string(), "--port", "/nonexistent/tty"});
     EXPECT_EQ(empty.code, 1);
     EXPECT_EQ(empty.err, none.string() + " holds no unit; nothing was sent.\n");
 
@@ -128,7 +128,7 @@ TEST(HostileInput, PushOfNothingSendableFailsBeforeTheLineOpens) {
     }
     const auto outside = dir.file("outside.kle");
     ASSERT_TRUE(saveSystemFile(system, outside).ok());
-    const Run skipped = run({"push", outside.string(), "--port", "/nonexistent/tty"});
+    const Outcome skipped = run({"push", outside.string(), "--port", "/nonexistent/tty"});
     EXPECT_EQ(skipped.code, 1);
     EXPECT_EQ(skipped.err, "Unit 3 (Main L): ID 36 is outside 1..32; it is not sent.\n"
                            "Unit 7 (Zone \xC3\xA4\xE2\x82\xAC): ID 40 is outside 1..32; it is not sent.\n");
@@ -136,11 +136,11 @@ TEST(HostileInput, PushOfNothingSendableFailsBeforeTheLineOpens) {
 
 TEST(HostileInput, PullChecksItsOutputBeforeOpeningTheLine) {
     test::TempDir dir;
-    const Run noFolder = run({"pull", "--port", "/nonexistent/tty", "--family", "tz48", "-o",
-                              dir.file("no/such/folder/x.kle").string()});
+    const Outcome noFolder = run({"pull", "--port", "/nonexistent/tty", "--family", "tz48", "-o",
+                                  dir.file("no/such/folder/x.kle").string()});
     EXPECT_EQ(noFolder.code, 1);
     EXPECT_EQ(noFolder.err, "Cannot write file: No such file or directory\n");
-    const Run device = run({"pull", "--port", "/nonexistent/tty", "--family", "amp", "-o", "/dev/null"});
+    const Outcome device = run({"pull", "--port", "/nonexistent/tty", "--family", "amp", "-o", "/dev/null"});
     EXPECT_EQ(device.code, 1);
     EXPECT_EQ(device.err, "Cannot write file: /dev/null: not a regular file\n");
 }

@@ -12,6 +12,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
