@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/app/CGeneralSettings.h"
-#include "core/comm/protocol/DiagnosticLog.h"
 #include "gui/app/CRecentFileList.h"
+#include "core/comm/protocol/DiagnosticLog.h"
 
 #include <QObject>
 #include <QString>
