@@ -1,6 +1,5 @@
 #include "gui/app/CEditorApp.h"
 
-#include "core/units/presets/FactoryPrograms.h"
 #include "gui/app/CAboutDlg.h"
 #include "gui/app/CSplashWindow.h"
 #include "gui/app/EditorArtwork.h"
@@ -10,6 +9,7 @@
 #include "gui/frame/CMainFrame.h"
 #include "gui/online/COnlineController.h"
 #include "gui/print/CReportPrinter.h"
+#include "core/units/presets/FactoryPrograms.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,6 +2,7 @@
 
 #include "core/app/CGeneralSettings.h"
 #include "gui/app/CRecentFileList.h"
+#include "core/comm/protocol/DiagnosticLog.h"
 
 #include <QObject>
 #include <QString>

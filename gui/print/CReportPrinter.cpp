@@ -14,6 +14,8 @@
 #include <QPrinter>
 #include <QProgressDialog>
 
+#include <algorithm>
+
 namespace kelo::gui {
 
 CReportPrinter::CReportPrinter(CMainFrame& frame, QPrinter& printer, QObject* parent)

@@ -15,7 +15,8 @@ using namespace kelo::report;
 QFont reportFont(TextFont font, const PageGeometry& geometry) {
     QFont result;
     // No ligatures: a PDF's text must read "Off", not "O" and a ligature glyph, when searched or copied.
-    result.setStyleStrategy(QFont::PreferNoShaping);
+    // Qt shapes Latin text without ligatures once a letter spacing is set; 1/50 pixel is invisible.
+    result.setLetterSpacing(QFont::AbsoluteSpacing, 0.02);
     if (font == TextFont::GraphLabel) {
         // The graph labels keep the on-screen graph's font size in points.
         result.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans")});

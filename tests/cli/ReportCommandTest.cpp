@@ -113,6 +113,8 @@ TEST(ReportCommand, PdfTextHoldsCaptionsAndValuesInOrder) {
                                          "Gain",
                                          "Band",
                                          "Type",
+                                         "Plug-In",
+                                         "Off",
                                          "Input B",
                                          "Input Sum",
                                          "Delay:",
@@ -144,11 +146,12 @@ TEST(ReportCommand, PdfTextHoldsCaptionsAndValuesInOrder) {
 
     const std::string ampPdf = dir.file("amp.pdf").string();
     ASSERT_EQ(runCli({"report", sample(Family::TzAmp), "-o", ampPdf, "--page-size", "Letter"}).code, 0);
-    EXPECT_EQ(firstOutOfOrder(pdfPages(ampPdf).at(0),
-                              {"Channel A", "Gain:", "Delay:", "Polarity:", "Phase:", "High-Pass:",
-                               "Low-Pass:", "Comp/Limit:", "EQ 6", "EQ 10", "Channel B", "Hum Cancel A",
-                               "Noise Gate A", "Multi Comp A", "Freq", "50.0Hz", "Thresh-Low", "Plug-In"}),
-              "");
+    EXPECT_EQ(
+        firstOutOfOrder(pdfPages(ampPdf).at(0),
+                        {"Channel A", "Gain:", "Delay:", "Polarity:", "Phase:", "High-Pass:", "Low-Pass:",
+                         "Comp/Limit:", "EQ 6", "EQ 10", "Channel B", "Hum Cancel A", "Noise Gate A",
+                         "Multi Comp A", "Freq", "50.0Hz", "Thresh-Low", "Plug-In", "Off"}),
+        "");
 }
 
 TEST(ReportCommand, SelectsByIdentifierAndRefusesWhatItCannotReport) {
