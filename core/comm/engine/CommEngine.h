@@ -23,6 +23,8 @@ namespace kelo {
 inline constexpr int kClimbStepPauseMs = 200;
 inline constexpr int kSweepPauseMs = 100;
 inline constexpr int kStopPauseMs = 3000;
+/// Slice of the sweep pause after which posted sends go out.
+inline constexpr int kPostedSendSliceMs = 10;
 
 /// Progress of the network scan, told by the worker (registered by the scan dialog).
 struct ScanDialogHooks {
