@@ -19,6 +19,7 @@ void registerRecallCommand(CLI::App& app, CliContext& context);
 #ifdef KELO_WITH_REPORT
 void registerReportCommand(CLI::App& app, CliContext& context);
 #endif
+void registerSetCommand(CLI::App& app, CliContext& context);
 
 /// Runs the kelo tool on the given arguments, writing to the context's streams.
 /// @return the process exit code.

@@ -19,6 +19,7 @@ int runKelo(int argc, const char* const* argv, CliContext& context) {
 #ifdef KELO_WITH_REPORT
     registerReportCommand(app, context);
 #endif
+    registerSetCommand(app, context);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {

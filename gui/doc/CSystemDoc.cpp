@@ -3,9 +3,11 @@
 #include "core/app/PresetLabel.h"
 #include "core/units/presets/FactoryPrograms.h"
 #include "core/units/processor/RoutingMode.h"
+#include "gui/app/CEditorApp.h"
 #include "gui/dialogs/Dialogs.h"
 #include "gui/doc/CStartDlg.h"
 #include "gui/doc/CUnitDlg.h"
+#include "gui/edit/CSystemEditor.h"
 #include "gui/frame/CUnitChildFrame.h"
 #include "gui/view/CT48View.h"
 
@@ -17,10 +19,18 @@
 namespace kelo::gui {
 
 CSystemDoc::CSystemDoc(QMdiArea* area, UnitSystem system, DocumentLine* line, QObject* parent)
-    : QObject(parent), m_area(area), m_system(std::move(system)), m_line(line) {
+    : QObject(parent), m_area(area), m_system(std::move(system)), m_line(line),
+      m_editor(std::make_unique<CSystemEditor>(*this)) {
     // The first program records of a family the editor builds read the presets file; an opened
     // system counts as well, so a missing file is reported whichever way the family is first used.
     FactoryPrograms::shared().table(family());
+}
+
+void CSystemDoc::setModified(bool modified) {
+    if (m_modified != modified) {
+        m_modified = modified;
+        emit modifiedChanged(modified);
+    }
 }
 
 CSystemDoc::~CSystemDoc() {
@@ -160,6 +170,8 @@ void CSystemDoc::ModifyUnit(std::uint32_t unitKey) {
     if (m_line != nullptr) {
         m_line->sendGanging(*this, unitKey);
     }
+    setModified(true);
+    m_editor->unitChangedOutside(unitKey);
     refreshUnitWindow(unitKey);
 }
 
@@ -207,7 +219,10 @@ QString CSystemDoc::unitCaption(std::uint32_t unitKey) const {
 }
 
 bool CSystemDoc::confirmDeleteUnit(std::uint32_t unitKey) {
-    m_modified = false;
+    // The mark is cleared so that closing the last unit window ends the system without a prompt; a
+    // unit that stays (Cancel) or a system that keeps other units keeps its edits marked.
+    const bool wasModified = m_modified;
+    setModified(false);
     const Unit* unit = m_system.FindUnit(unitKey);
     if (unit == nullptr) {
         return true;
@@ -218,9 +233,12 @@ bool CSystemDoc::confirmDeleteUnit(std::uint32_t unitKey) {
         dialogParent(),
         MessageRequest{question, {}, MessageIcon::Question, QMessageBox::Ok | QMessageBox::Cancel});
     if (answer != QMessageBox::Ok) {
+        setModified(wasModified);
         return false;
     }
     const std::vector<std::uint32_t> removed = m_system.DeleteUnit(unitKey);
+    setModified(!m_system.empty());
+    m_editor->systemChangedOutside();
     if (isOnLine()) {
         for (const std::uint32_t id : removed) {
             m_line->unitRemoved(*this, id);
@@ -246,6 +264,7 @@ void CSystemDoc::DeleteContents() {
     }
     m_frames.clear();
     m_system.clear();
+    m_editor->systemChangedOutside();
 }
 
 void CSystemDoc::refreshConnectionIndicators() {

@@ -18,6 +18,7 @@ class QMdiArea;
 namespace kelo::gui {
 
 class CSystemDoc;
+class CSystemEditor;
 class CUnitChildFrame;
 
 /// One system: an ordered list of units of one family, with one unit window per unit. The document has
@@ -50,7 +51,11 @@ public:
     void setTitle(const QString& title) { m_title = title; }
 
     bool isModified() const { return m_modified; }
-    void setModified(bool modified) { m_modified = modified; }
+    /// Sets the modified mark; the unit windows' captions follow (modifiedChanged).
+    void setModified(bool modified);
+
+    /// The only code that changes unit records from the pages (edit path, undo and redo).
+    CSystemEditor& editor() const { return *m_editor; }
 
     /// True while this system owns the serial line (the line decides).
     bool isOnLine() const { return m_line != nullptr && m_line->isOnLine(*this); }
@@ -97,6 +102,7 @@ public slots:
 
 signals:
     void onLineChanged(bool onLine);
+    void modifiedChanged(bool modified);
     /// The last unit window closed; the document is to be destroyed.
     void lastWindowClosed(kelo::gui::CSystemDoc* document);
 
@@ -114,6 +120,7 @@ private:
     QString m_title;
     bool m_modified = false;
     bool m_closing = false;
+    std::unique_ptr<CSystemEditor> m_editor;
 };
 
 /// The 2-in/6-out family's document.

@@ -1,6 +1,7 @@
 #include "gui/frame/CMainFrame.h"
 
 #include "gui/doc/CSystemDoc.h"
+#include "gui/edit/CSystemEditor.h"
 #include "gui/frame/CUnitChildFrame.h"
 
 #include <QAction>
@@ -49,7 +50,8 @@ QIcon printerIcon() {
 
 CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("mainFrame"));
-    setWindowTitle(QApplication::applicationName());
+    // The "*" shows while the active system holds unsaved edits.
+    setWindowTitle(QApplication::applicationName() + QStringLiteral("[*]"));
     m_mdiArea = new QMdiArea(this);
     m_mdiArea->setObjectName(QStringLiteral("mdiArea"));
     m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -110,6 +112,8 @@ void CMainFrame::createActions() {
     makeAction(kArrangeIcons, tr("&Arrange Icons"));
     makeAction(kHelpTopics, tr("&Help Topics"));
     makeAction(kAbout, tr("&About Kelo Editor..."));
+    makeAction(kUndo, tr("Undo"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    makeAction(kRedo, tr("Redo"))->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
 
     action(kFileNew)->setIcon(s->standardIcon(QStyle::SP_FileIcon));
     action(kFileOpen)->setIcon(s->standardIcon(QStyle::SP_DialogOpenButton));
@@ -128,6 +132,17 @@ void CMainFrame::createActions() {
     action(kOnOffLine)->setStatusTip(tr("Connect the active system to its units, or disconnect it"));
 
     connect(action(kExit), &QAction::triggered, this, &QWidget::close);
+    // Undo and redo act on the history of the system whose unit window is active.
+    connect(action(kUndo), &QAction::triggered, this, [this] {
+        if (CSystemDoc* document = activeDocument()) {
+            document->editor().undo();
+        }
+    });
+    connect(action(kRedo), &QAction::triggered, this, [this] {
+        if (CSystemDoc* document = activeDocument()) {
+            document->editor().redo();
+        }
+    });
     connect(action(kCascade), &QAction::triggered, m_mdiArea, &QMdiArea::cascadeSubWindows);
     connect(action(kTile), &QAction::triggered, m_mdiArea, &QMdiArea::tileSubWindows);
     connect(action(kArrangeIcons), &QAction::triggered, m_mdiArea, &QMdiArea::cascadeSubWindows);
@@ -164,6 +179,11 @@ void CMainFrame::createMenus() {
     file->addSeparator();
     file->addAction(action(kExit));
 
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    edit->setObjectName(QStringLiteral("menuEdit"));
+    edit->addAction(action(kUndo));
+    edit->addAction(action(kRedo));
+
     QMenu* view = menuBar()->addMenu(tr("&View"));
     view->addAction(action(kViewToolBar));
     view->addAction(action(kViewStatusBar));
@@ -181,7 +201,7 @@ void CMainFrame::createMenus() {
     window->addAction(action(kTile));
     window->addAction(action(kArrangeIcons));
     connect(window, &QMenu::aboutToShow, this, [this, window] { fillWindowMenu(window); });
-    m_documentMenus = {actions, window};
+    m_documentMenus = {edit, actions, window};
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->addAction(action(kHelpTopics));
@@ -358,12 +378,28 @@ void CMainFrame::updateCommandStates() {
     action(kOnOffLine)->setChecked(onLine);
     // The frame's title carries the active system's, as document frames do.
     setWindowTitle(hasDocument
-                       ? QStringLiteral("%1 - %2").arg(QApplication::applicationName(), document->title())
+                       ? QStringLiteral("%1 - %2[*]").arg(QApplication::applicationName(), document->title())
                        : QApplication::applicationName());
+    updateUndoActions();
+}
+
+void CMainFrame::updateUndoActions() {
+    using namespace action_names;
+    const CSystemDoc* document = activeDocument();
+    const CSystemEditor* editor = document != nullptr ? &document->editor() : nullptr;
+    action(kUndo)->setEnabled(editor != nullptr && editor->canUndo());
+    action(kRedo)->setEnabled(editor != nullptr && editor->canRedo());
+    action(kUndo)->setText(editor != nullptr ? editor->undoText() : tr("Undo"));
+    action(kRedo)->setText(editor != nullptr ? editor->redoText() : tr("Redo"));
+    setWindowModified(document != nullptr && document->isModified());
 }
 
 void CMainFrame::connectDocument(CSystemDoc* document) {
     connect(document, &CSystemDoc::onLineChanged, this, &CMainFrame::SetOnLineStatus, Qt::UniqueConnection);
+    connect(&document->editor(), &CSystemEditor::historyChanged, this, &CMainFrame::updateUndoActions,
+            Qt::UniqueConnection);
+    connect(document, &CSystemDoc::modifiedChanged, this, &CMainFrame::updateUndoActions,
+            Qt::UniqueConnection);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -48,6 +48,8 @@ inline constexpr const char* kTile = "actionWindowTile";
 inline constexpr const char* kArrangeIcons = "actionWindowArrangeIcons";
 inline constexpr const char* kHelpTopics = "actionHelpTopics";
 inline constexpr const char* kAbout = "actionAbout";
+inline constexpr const char* kUndo = "actionEditUndo";
+inline constexpr const char* kRedo = "actionEditRedo";
 } // namespace action_names
 
 /// The editor's main window: menus, toolbar, status bar with the on-line pane, and the area that holds
@@ -90,6 +92,8 @@ public:
 public slots:
     /// Recomputes which menus are shown and which commands are enabled or checked.
     void updateCommandStates();
+    /// Undo and Redo follow the active system's history ("Undo Output 3 gain").
+    void updateUndoActions();
 
 signals:
     /// A recent-file entry was chosen.

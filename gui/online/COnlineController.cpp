@@ -2,11 +2,12 @@
 
 #include "core/app/PortSettings.h"
 #include "core/comm/engine/SystemTransfer.h"
-#include "core/comm/engine/UnitGanging.h"
 #include "core/comm/line/PortDevices.h"
+#include "core/comm/protocol/FamilyLine.h"
 #include "core/units/presets/FactoryPrograms.h"
 #include "gui/app/CEditorApp.h"
 #include "gui/doc/CSystemDoc.h"
+#include "gui/edit/CSystemEditor.h"
 #include "gui/frame/CMainFrame.h"
 #include "gui/online/CTransferDlg.h"
 #include "gui/options/COptionSheet.h"
@@ -80,6 +81,10 @@ void COnlineController::attach(CMainFrame& frame) {
     connect(frame.action(kOffLine), &QAction::triggered, this, onActive(&COnlineController::goOffLine));
     connect(frame.action(kOnOffLine), &QAction::triggered, this, onActive(&COnlineController::toggleOnLine));
     connect(frame.action(kOptions), &QAction::triggered, this, &COnlineController::showOptions);
+    CSystemEditor::sendHook() = [this](CSystemDoc& document, const EditResult& edit) {
+        postEdit(document, edit);
+    };
+    CSystemEditor::linkSetting() = [this] { return m_app.settings().link != 0; };
 }
 
 bool COnlineController::isOnLine(const CSystemDoc& document) const {
@@ -297,7 +302,32 @@ void COnlineController::sendGanging(CSystemDoc& document, std::uint32_t unitKey)
     if (unit == nullptr || !isOnLine(document) || !m_engine) {
         return;
     }
-    SendGangingFlags(*m_engine, document.family(), *unit);
+    // Posted, like every edit: the window never waits on the line.
+    const std::uint8_t model = familyLine(document.family()).model;
+    if (const ProcessorUnit* processor = unit->processor()) {
+        m_engine->PostParameter(unit->busId(), model, kInputGangingAddress,
+                                static_cast<std::uint16_t>(processor->live.inputGanging()));
+        m_engine->PostParameter(unit->busId(), model, kOutputGangingAddress,
+                                static_cast<std::uint16_t>(processor->live.outputGanging()));
+    } else if (const AmpUnit* amp = unit->amp()) {
+        m_engine->PostParameter(unit->busId(), model, kInputGangingAddress,
+                                static_cast<std::uint16_t>(amp->live.ganging()));
+    }
+}
+
+void COnlineController::postEdit(CSystemDoc& document, const EditResult& edit) {
+    // Only the system that owns the line talks to it: another system's unit may share the identifier.
+    if (!isOnLine(document) || !m_engine) {
+        return;
+    }
+    for (const ParameterSend& send : edit.sends) {
+        m_engine->PostParameter(send.busId, send.model, send.address, send.value);
+    }
+    for (const std::uint32_t key : edit.wholeSettingsUnits) {
+        if (const Unit* unit = document.system().FindUnit(key)) {
+            unit->visit([&](const auto& record) { m_engine->PostUnitSettings(unit->busId(), record.live); });
+        }
+    }
 }
 
 void COnlineController::refreshOnLineViews() {

@@ -3,6 +3,7 @@
 #include "core/app/CGeneralSettings.h"
 #include "core/comm/engine/CommEngine.h"
 #include "core/comm/protocol/DiagnosticLog.h"
+#include "core/edit/ParameterEdit.h"
 #include "gui/doc/DocumentLine.h"
 #include "gui/online/CEngineNotifier.h"
 #include "gui/online/CNetworkScanDlg.h"
@@ -92,6 +93,8 @@ private:
     /// window's thread once it has stopped.
     void stopEngineFor(CSystemDoc& document, std::function<void()> done = {});
     void onEngineStopped();
+    /// Posts an edit's sends to the engine's queue when the document is the one on line.
+    void postEdit(CSystemDoc& document, const EditResult& edit);
     void refreshOnLineViews();
     void showLineFault();
     void showStatus(const QString& text);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/comm/engine/ParameterQueue.h"
 #include "core/comm/line/Clock.h"
 #include "core/comm/line/CommResult.h"
 #include "core/comm/line/SerialLine.h"
@@ -24,6 +25,8 @@ namespace kelo {
 inline constexpr int kClimbStepPauseMs = 200;
 inline constexpr int kSweepPauseMs = 100;
 inline constexpr int kStopPauseMs = 3000;
+/// Slice of the sweep pause after which posted sends go out.
+inline constexpr int kPostedSendSliceMs = 10;
 
 /// Progress of the network scan, told by the worker (registered by the scan dialog).
 struct ScanDialogHooks {
@@ -85,6 +88,21 @@ public:
     ///         entry is not connected or @p unitId is not 0..31; else the exchange result
     CommResult SendParameter(std::uint32_t unitId, std::uint8_t model, std::uint8_t blockCode,
                              std::uint8_t index, std::uint8_t offset, std::uint16_t value);
+
+    /// Queues one parameter for the worker, which sends it between polls with SendParameter(); returns
+    /// at once. A newer value for the same unit and address replaces a waiting one. Nothing is queued
+    /// while the engine is not running.
+    void PostParameter(std::uint32_t unitId, std::uint8_t model, ParameterAddress address,
+                       std::uint16_t value);
+    /// Queues a unit's whole settings image for the worker (sent like SendUnitSettings()).
+    void PostUnitSettings(std::uint32_t unitId, const LiveParams& live);
+    void PostUnitSettings(std::uint32_t unitId, const AmpLiveParams& live);
+    /// Messages waiting in the queue.
+    std::size_t PendingSends() const { return m_posted.size(); }
+    /// Sends every waiting message now on the caller's thread (before stopping, and in tests).
+    void FlushPostedSends();
+    /// Called on the sending thread after each posted message went out (or was refused).
+    void setSendObserver(std::function<void(const QueuedSend&, CommResult)> observer);
 
     /// A copy of the entry of identifier @p id (0..31); a default entry for any other identifier.
     ConnectionEntry GetConnectionEntry(std::uint32_t id) const;
@@ -164,6 +182,8 @@ private:
     void waitForHookCalls(std::unique_lock<std::mutex>& lock);
     /// Notes a result of an exchange: a device that went away is remembered for lineFault().
     CommResult noteResult(CommResult result);
+    /// Sends the waiting posted messages; called by the worker between polls.
+    void sendPosted();
     CommResult closeLine();
 
     Clock& m_clock;
@@ -176,6 +196,10 @@ private:
     mutable std::recursive_mutex m_portMutex;
     std::unique_ptr<SerialLine> m_line;
     std::unique_ptr<MessageExchange> m_exchange;
+
+    ParameterQueue m_posted;
+    std::mutex m_observerMutex;
+    std::function<void(const QueuedSend&, CommResult)> m_sendObserver;
 
     /// Table lock: the connection table, the running flag and the connection baud index.
     mutable std::mutex m_tableMutex;

@@ -16,7 +16,11 @@ void CommEngine::runWorker() {
     }
     while (IsEngineRunning()) {
         sweep();
-        m_clock.sleepFor(Clock::Duration(kSweepPauseMs));
+        // The pause is taken in slices so that an edit posted meanwhile leaves within one slice.
+        for (int slept = 0; slept < kSweepPauseMs; slept += kPostedSendSliceMs) {
+            m_clock.sleepFor(Clock::Duration(kPostedSendSliceMs));
+            sendPosted();
+        }
     }
 }
 
@@ -133,6 +137,7 @@ void CommEngine::sweep() {
         if (polled) {
             notifyIdentifierPolled();
         }
+        sendPosted();
     }
     notifyFirstSweep();
     notifyRefresh();
