@@ -43,6 +43,13 @@ QGroupBox* section(const QString& title, QWidget* parent) {
     return box;
 }
 
+// A panel in a titled frame, as a page places it.
+QGroupBox* framed(const QString& title, QWidget* panel, QWidget* parent) {
+    auto* frame = new QGroupBox(title, parent);
+    (new QVBoxLayout(frame))->addWidget(panel);
+    return frame;
+}
+
 } // namespace
 
 CControlGallery::CControlGallery(QWidget* parent) : QScrollArea(parent) {
@@ -200,7 +207,7 @@ QWidget* CControlGallery::buildDynamics() {
     };
     connect(hum, &CBlockPanel::changed, this, showHum);
     showHum();
-    grid->addWidget(hum, 0, 0);
+    grid->addWidget(framed(tr("Hum Cancel"), hum, box), 0, 0);
     grid->addWidget(humGraph, 1, 0);
 
     auto* gateGraph = new CGateGraph(box);
@@ -210,7 +217,7 @@ QWidget* CControlGallery::buildDynamics() {
     gate->setBinding(block(tr("Noise Gate A"),
                            {tr("Threshold"), tr("Attack"), tr("Range"), tr("Release"), tr("By-Pass")},
                            {30, 1, 40, 49, 0}));
-    grid->addWidget(gate, 0, 1);
+    grid->addWidget(framed(tr("Noise Gate"), gate, box), 0, 1);
     grid->addWidget(gateGraph, 1, 1, Qt::AlignHCenter);
 
     auto* limiter = new CLimiterPanel(LimiterKind::Limiter, false, false, box);

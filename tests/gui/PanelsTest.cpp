@@ -18,6 +18,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QMouseEvent>
+#include <QPalette>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -264,6 +265,19 @@ private slots:
     }
 
     void galleryHoldsEveryControl() {
+        if (qEnvironmentVariableIsSet("KELO_SCREENSHOT_DARK")) {
+            QApplication::setStyle(QStringLiteral("Fusion"));
+            QPalette dark(QColor(53, 53, 53));
+            dark.setColor(QPalette::Base, QColor(35, 35, 35));
+            dark.setColor(QPalette::Text, Qt::white);
+            dark.setColor(QPalette::WindowText, Qt::white);
+            dark.setColor(QPalette::ButtonText, Qt::white);
+            for (const QPalette::ColorRole role :
+                 {QPalette::Text, QPalette::WindowText, QPalette::ButtonText}) {
+                dark.setColor(QPalette::Disabled, role, QColor(120, 120, 120));
+            }
+            QApplication::setPalette(dark);
+        }
         CControlGallery gallery;
         gallery.resize(1300, 1250);
         gallery.show();
