@@ -1,3 +1,5 @@
+#include "core/scales/ChannelResponse.h"
+#include "gui/controls/CBlinkIndicator.h"
 #include "gui/controls/CFader.h"
 #include "gui/controls/CHumGraph.h"
 #include "gui/controls/CLedMeter.h"
@@ -5,11 +7,13 @@
 #include "gui/controls/CTransferGraph.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <array>
 
@@ -179,6 +183,103 @@ private slots:
         QCOMPARE(hum.thresholdLevel(), 12.0);
         // The two bands cut 15 + 9 dB at their centre; the curve is lifted by 12 dB.
         QVERIFY(std::abs(hum.curve()[69 + 12] - (12.0 - 24.0)) < 0.01);
+    }
+
+    void graphDrawsWhereItsGeometrySays() {
+        CResponseGraph graph;
+        graph.resize(490, 169);
+        const std::array<EqBand, 2> bands{EqBand{2, 60, 19, 30, 0}, EqBand{9, 200, 3, 30, 1}};
+        graph.setEqualizer(bands);
+        QImage image(graph.size(), QImage::Format_RGB32);
+        graph.render(&image);
+        const auto at = [&image](int plotX, int y) {
+            return image.pixelColor(CResponseGraph::kPlotLeft + plotX, y);
+        };
+        const QColor black(0, 0, 0), blue(0, 0, 255), red(255, 0, 0);
+        QCOMPARE(at(graph.xOfGridPoint(52), 66), blue); // the 62.5 Hz octave line
+        QCOMPARE(at(graph.xOfGridPoint(52) + 1, 66), black);
+        QCOMPARE(at(437, 66), blue); // closing line at p - 3
+        QCOMPARE(at(300, 36), blue); // +12 dB line
+        QCOMPARE(at(300, 84), red);  // the flat curve over the 0 dB line
+        QCOMPARE(at(300, 100), black);
+        // Band 1's square (half-size 4) around its point, in its band colour.
+        QCOMPARE(at(graph.xOfGridPoint(72) - 4, 80), QColor(250, 0, 0));
+        QCOMPARE(at(graph.xOfGridPoint(72) - 3, 81), black); // an outline, not filled
+        QCOMPARE(at(graph.xOfGridPoint(72) - 3, 84), red);
+        QCOMPARE(image.pixelColor(5, 84), black);
+    }
+
+    void graphCurveMatchesTheChannelComputation() {
+        // A 48 dB low-pass borrows the last two bands: the dragged graph must draw the same sum.
+        CResponseGraph graph;
+        graph.resize(490, 169);
+        const CrossoverSection crossover{10, 150, 0, 9, 40};
+        std::array<EqBand, 5> bands{EqBand{2, 60, 19, 40, 0}, EqBand{0, 80, 19, 20, 0},
+                                    EqBand{2, 100, 5, 50, 0}, EqBand{2, 120, 19, 36, 0},
+                                    EqBand{9, 140, 19, 30, 0}};
+        graph.setChannel(crossover, bands);
+        const QPoint handle = graph.handleCentre(0) + QPoint(CResponseGraph::kPlotLeft, 0);
+        drag(&graph, handle, handle + QPoint(30, -20));
+        bands[0].frequency = graph.band(0).frequency;
+        bands[0].gain = graph.band(0).gain;
+        QVERIFY(bands[0].frequency != 60 && bands[0].gain != 40);
+        ChannelResponse expected;
+        ComputeChannel(expected, crossover, bands);
+        for (std::size_t g = 0; g < kResponsePointCount; ++g) {
+            QVERIFY2(std::abs(graph.totalCurve()[g] - expected.total[g]) < 1e-6,
+                     qPrintable(QString::number(g)));
+        }
+    }
+
+    void readyMadeCurvesHaveNoHandlesAndTheCursorTellsWhatIsDraggable() {
+        CResponseGraph graph;
+        graph.resize(490, 169);
+        const std::array<EqBand, 1> bands{EqBand{2, 120, 19, 30, 0}};
+        graph.setEqualizer(bands);
+        const QPoint handle(CResponseGraph::kPlotLeft + 264, 84);
+        sendMouse(&graph, QEvent::MouseMove, handle, Qt::NoButton);
+        QCOMPARE(graph.cursor().shape(), Qt::PointingHandCursor);
+        sendMouse(&graph, QEvent::MouseButtonPress, handle, Qt::LeftButton);
+        QCOMPARE(graph.cursor().shape(), Qt::ClosedHandCursor);
+        sendMouse(&graph, QEvent::MouseButtonRelease, handle, Qt::NoButton);
+        sendMouse(&graph, QEvent::MouseMove, handle + QPoint(20, 0), Qt::NoButton);
+        QCOMPARE(graph.cursor().shape(), Qt::ArrowCursor);
+        graph.setCurves({Curve{}}, {Qt::green});
+        QSignalSpy grabbed(&graph, &CResponseGraph::bandGrabbed);
+        sendMouse(&graph, QEvent::MouseButtonPress, handle, Qt::LeftButton);
+        QCOMPARE(graph.handleAt(handle), -1);
+        QCOMPARE(grabbed.count(), 0);
+    }
+
+    void indicatorBlinksBetweenItsFirstTwoStates() {
+        CBlinkIndicator indicator;
+        indicator.setState(7);
+        QCOMPARE(indicator.state(), 2);
+        indicator.blink();
+        QCOMPARE(indicator.state(), 0);
+        indicator.blink();
+        QCOMPARE(indicator.state(), 1);
+        indicator.startBlinking(10);
+        QVERIFY(indicator.isBlinking());
+        QTRY_COMPARE(indicator.state(), 0);
+        indicator.stopBlinking();
+        QVERIFY(!indicator.isBlinking());
+    }
+
+    void faderIgnoresTheWheelWithoutFocus() {
+        CFader fader(FaderKind::ProcessorInput);
+        fader.setIndex(20);
+        QSignalSpy changed(&fader, &CFader::indexChanged);
+        QWheelEvent wheel(QPointF(5, 50), QPointF(5, 50), QPoint(), QPoint(0, 120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(fader.slider(), &wheel);
+        QCOMPARE(changed.count(), 0);
+        QCOMPARE(fader.index(), 20);
+        QSignalSpy muted(&fader, &CFader::muteToggled);
+        fader.muteButton()->click();
+        QCOMPARE(muted.takeFirst().first().toBool(), true);
+        fader.setMuted(false);
+        QCOMPARE(muted.count(), 0);
     }
 };
 
