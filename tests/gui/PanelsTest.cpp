@@ -1,12 +1,18 @@
 #include "gui/controls/CLedMeter.h"
 #include "gui/controls/CResponseGraph.h"
+#include "gui/controls/CTransferGraph.h"
 #include "gui/gallery/CControlGallery.h"
+#include "gui/panels/CBypassButton.h"
 #include "gui/panels/CCrossoverPanel.h"
+#include "gui/panels/CDelayBar.h"
 #include "gui/panels/CDelayPanel.h"
 #include "gui/panels/CDelayUnitButtons.h"
 #include "gui/panels/CEqBandRow.h"
+#include "gui/panels/CHumPanel.h"
 #include "gui/panels/CLimiterPanel.h"
 #include "gui/panels/CMultiCompPanel.h"
+#include "gui/panels/CNoiseGatePanel.h"
+#include "gui/panels/CPairedDelayPanel.h"
 #include "gui/panels/CSpinEdit.h"
 #include "gui/panels/CTemperaturePanel.h"
 #include "gui/panels/CThermometer.h"
@@ -17,6 +23,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFocusEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QRadioButton>
@@ -262,6 +270,79 @@ private slots:
         QCOMPARE(delay.values[CDelayPanel::Distance], 1001); // 140 samples
         type(panel.distanceField(), QStringLiteral("1e12"));
         QCOMPARE(delay.values[CDelayPanel::Distance], 900000);
+    }
+
+    void dynamicsPanelsShowFactoryValuesAndToggleBypass() {
+        RecordingBinding hum({{CHumPanel::Frequency, 100}, {CHumPanel::Release, 49}, {CHumPanel::Bypass, 1}});
+        CHumPanel humPanel;
+        humPanel.setBinding(&hum);
+        QCOMPARE(humPanel.field(CHumPanel::Frequency)->text(), QStringLiteral("50.0Hz"));
+        QCOMPARE(humPanel.field(CHumPanel::Release)->text(), QStringLiteral("0.50S"));
+        QVERIFY(humPanel.bypassButton()->isBypassed());
+        QSignalSpy changed(&humPanel, &CBlockPanel::changed);
+        humPanel.bypassButton()->click();
+        humPanel.bypassButton()->click();
+        QCOMPARE(hum.calls, (Calls{{CHumPanel::Bypass, 0}, {CHumPanel::Bypass, 1}}));
+        QCOMPARE(changed.count(), 2);
+        type(humPanel.field(CHumPanel::Release), QStringLiteral("2.05s"));
+        QCOMPARE(humPanel.field(CHumPanel::Release)->text(), QStringLiteral("2.10S"));
+
+        RecordingBinding gate({{CNoiseGatePanel::Threshold, 10}, {CNoiseGatePanel::Range, 110}});
+        CNoiseGatePanel gatePanel;
+        CGateGraph graph;
+        gatePanel.attachGraph(&graph);
+        gatePanel.setBinding(&gate);
+        QCOMPARE(graph.rangeIndex(), 110);
+        type(gatePanel.field(CNoiseGatePanel::Range), QStringLiteral("-200dB"));
+        QCOMPARE(gate.values[CNoiseGatePanel::Range], 110); // clamped, unchanged: no setter call
+        QCOMPARE(gate.calls.size(), 0u);
+        type(gatePanel.field(CNoiseGatePanel::Threshold), QStringLiteral("-12"));
+        QCOMPARE(gate.calls, (Calls{{CNoiseGatePanel::Threshold, 51}}));
+        QCOMPARE(graph.thresholdIndex(), 51);
+    }
+
+    void focusLeavingAFieldAppliesItsText() {
+        RecordingBinding band({{CEqBandRow::Frequency, 120}});
+        CEqBandRow row(3);
+        row.setBinding(&band);
+        CSpinEdit* frequency = row.frequencyField();
+        frequency->selectAll();
+        QTest::keyClicks(frequency, QStringLiteral("16hz"));
+        QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(frequency, &leave);
+        QCOMPARE(band.calls, (Calls{{CEqBandRow::Frequency, 1}}));
+        QCOMPARE(frequency->text(), QStringLiteral("16.2Hz"));
+        row.setHighlighted(true);
+        QCOMPARE(frequency->findChild<QLineEdit*>()->palette().color(QPalette::Text), QColor(255, 0, 0));
+        QVERIFY(row.gainField()->isHighlighted() && !row.bandwidthField()->isHighlighted());
+        row.flatBox()->click();
+        QCOMPARE(band.calls.back(), std::make_pair(int(CEqBandRow::Flat), 1));
+    }
+
+    void pairedDelayDragsEachOutput() {
+        RecordingBinding delays({{CPairedDelayPanel::FirstDistance, 1000},
+                                 {CPairedDelayPanel::DisplayUnit, 2},
+                                 {CPairedDelayPanel::Temperature, 50}});
+        CPairedDelayPanel panel;
+        panel.setMaximumDistance(10000);
+        panel.setBinding(&delays);
+        QCOMPARE(panel.distanceField(0)->text(), QStringLiteral("1000mm"));
+        CDelayBar* bar = panel.bar(1);
+        bar->resize(210, 22); // the track runs from x = 5 to x = 204
+        QSignalSpy changed(&panel, &CBlockPanel::changed);
+        mouse(bar, QEvent::MouseButtonPress, QPoint(5, 10));
+        mouse(bar, QEvent::MouseMove, QPoint(104, 10));
+        mouse(bar, QEvent::MouseMove, QPoint(400, 10));
+        QCOMPARE(changed.count(), 0);
+        mouse(bar, QEvent::MouseButtonRelease, QPoint(400, 10));
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(delays.calls, (Calls{{CPairedDelayPanel::SecondDistance, 4975},
+                                      {CPairedDelayPanel::SecondDistance, 10000}}));
+        QCOMPARE(panel.distanceField(1)->text(), QStringLiteral("10000mm"));
+        // One sample up from 1000 mm at 20 degrees C (140 samples -> 141).
+        QTest::keyClick(panel.distanceField(0), Qt::Key_Up);
+        QCOMPARE(delays.calls.back(), std::make_pair(int(CPairedDelayPanel::FirstDistance), 1009));
+        QCOMPARE(panel.bar(0)->value(), 1009);
     }
 
     void galleryHoldsEveryControl() {
