@@ -3,6 +3,7 @@
 #include "core/scales/BiquadSection.h"
 #include "gui/controls/GraphStyle.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPolygon>
@@ -51,7 +52,10 @@ int boundedPixel(double y) {
 CResponseGraph::CResponseGraph(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setToolTip(tr("Frequency response: drag a band's square to change its frequency and gain"));
+    setFocusPolicy(Qt::StrongFocus);
+    setToolTip(
+        tr("Frequency response: drag a band's square to change its frequency and gain; with the focus, "
+           "keys 1..9 choose a band and the arrow keys move it"));
 }
 
 void CResponseGraph::setChannel(const CrossoverSection& crossover, std::span<const EqBand> bands) {
@@ -63,6 +67,7 @@ void CResponseGraph::setChannel(const CrossoverSection& crossover, std::span<con
     if (m_dragged >= bandCount()) {
         m_dragged = -1;
     }
+    m_current = std::clamp(m_current, 0, std::max(0, bandCount() - 1));
     recompute();
     update();
 }
@@ -89,6 +94,13 @@ void CResponseGraph::setHandlesVisible(bool visible) {
         m_dragged = -1;
     }
     update();
+}
+
+void CResponseGraph::setCurrentBand(int band) {
+    if (band >= 0 && band < bandCount()) {
+        m_current = band;
+        update();
+    }
 }
 
 void CResponseGraph::setDragRect(int band, std::optional<QRect> rect) {
@@ -260,7 +272,65 @@ void CResponseGraph::paintEvent(QPaintEvent*) {
         painter.setPen(QPen(bandColour(b + 1), 0));
         painter.setBrush(b == m_dragged ? QBrush(bandColour(b + 1)) : QBrush(Qt::NoBrush));
         painter.drawRect(square.adjusted(0, 0, -1, -1));
+        if (b == m_current && hasFocus()) {
+            painter.setBrush(Qt::NoBrush);
+            painter.setPen(QPen(Qt::white, 0, Qt::DotLine));
+            painter.drawRect(square.adjusted(-3, -3, 2, 2));
+        }
     }
+}
+
+void CResponseGraph::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key >= Qt::Key_1 && key <= Qt::Key_9 && key - Qt::Key_1 < bandCount()) {
+        setCurrentBand(key - Qt::Key_1);
+        return;
+    }
+    int frequencyStep = 0;
+    int gainStep = 0;
+    switch (key) {
+    case Qt::Key_Left:
+        frequencyStep = -1;
+        break;
+    case Qt::Key_Right:
+        frequencyStep = 1;
+        break;
+    case Qt::Key_Up:
+        gainStep = 1;
+        break;
+    case Qt::Key_Down:
+        gainStep = -1;
+        break;
+    case Qt::Key_PageUp:
+        gainStep = 6;
+        break;
+    case Qt::Key_PageDown:
+        gainStep = -6;
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (!m_handlesVisible || m_dragged >= 0 || m_current >= bandCount() || m_source == Source::Curves) {
+        return;
+    }
+    // The keys respect the same limits as the mouse: the band's drag rectangle.
+    const QRect limits = dragRect(m_current);
+    EqBand& band = m_bands[static_cast<std::size_t>(m_current)];
+    const int frequency = std::clamp(static_cast<int>(band.frequency) + frequencyStep,
+                                     frequencyIndexAt(limits.left()), frequencyIndexAt(limits.right()));
+    const int gain = std::clamp(static_cast<int>(band.gain) + gainStep, gainIndexAt(limits.bottom()),
+                                gainIndexAt(limits.top()));
+    if (frequency == static_cast<int>(band.frequency) && gain == static_cast<int>(band.gain)) {
+        return;
+    }
+    band.frequency = static_cast<std::uint32_t>(frequency);
+    band.gain = static_cast<std::uint32_t>(gain);
+    recompute();
+    update();
+    emit bandGrabbed(m_current);
+    emit bandMoved(m_current, frequency, gain);
+    emit bandReleased(m_current);
 }
 
 void CResponseGraph::resizeEvent(QResizeEvent* event) {
@@ -284,6 +354,7 @@ void CResponseGraph::mousePressEvent(QMouseEvent* event) {
         return;
     }
     m_dragged = hit;
+    m_current = hit;
     setCursor(Qt::ClosedHandCursor);
     update();
     emit bandGrabbed(hit);

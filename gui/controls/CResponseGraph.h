@@ -19,7 +19,8 @@ namespace kelo::gui {
 /// The whole widget is the plot: x(g) = floor(p g / 220) with p = width - 50, measured from 40 pixels
 /// right of the left edge, and y(L) = floor((21 - L)(h - 1) / 42) for L dB (+21 dB at the top, -21 dB at
 /// the bottom). Dragging a handle moves its band, recomputes the curve at once and reports the band's new
-/// frequency and gain indices; the page stores them.
+/// frequency and gain indices; the page stores them. With the focus, the arrow keys move the current band
+/// (left/right one frequency step, up/down half a dB, Page Up/Down 3 dB) as a short drag would.
 class CResponseGraph : public QWidget {
     Q_OBJECT
 
@@ -50,6 +51,9 @@ public:
     EqBand band(int band) const;
     /// The band being dragged, or -1.
     int draggedBand() const { return m_dragged; }
+    /// The band the keys move while the graph has focus (digit keys 1..9 choose it).
+    int currentBand() const { return m_current; }
+    void setCurrentBand(int band);
     /// The total curve shown for the channel.
     const Curve& totalCurve() const { return m_total; }
 
@@ -86,6 +90,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     enum class Source { None, Channel, Equalizer, Curves };
@@ -102,6 +107,7 @@ private:
     std::vector<QColor> m_colours;
     bool m_handlesVisible = true;
     int m_dragged = -1;
+    int m_current = 0;
     QPixmap m_background;
 };
 

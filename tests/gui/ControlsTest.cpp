@@ -281,6 +281,27 @@ private slots:
         fader.setMuted(false);
         QCOMPARE(muted.count(), 0);
     }
+
+    void keysMoveTheCurrentBandWithinItsLimits() {
+        CResponseGraph graph;
+        graph.resize(490, 169);
+        const std::array<EqBand, 2> bands{EqBand{2, 120, 19, 30, 0}, EqBand{2, 199, 19, 58, 0}};
+        graph.setEqualizer(bands);
+        QSignalSpy moved(&graph, &CResponseGraph::bandMoved);
+        QTest::keyClick(&graph, Qt::Key_2);
+        QCOMPARE(graph.currentBand(), 1);
+        QTest::keyClick(&graph, Qt::Key_Right);
+        QTest::keyClick(&graph, Qt::Key_Right);  // already at 200
+        QTest::keyClick(&graph, Qt::Key_PageUp); // 58 + 6 stops at 60
+        QCOMPARE(moved.count(), 2);
+        QCOMPARE(moved.last(), (QList<QVariant>{1, 200, 60}));
+        graph.setDragRect(0, QRect(200, 60, 100, 50)); // frequency 89.., gain ..42
+        QTest::keyClick(&graph, Qt::Key_1);
+        for (int press = 0; press < 3; ++press) {
+            QTest::keyClick(&graph, Qt::Key_PageUp);
+        }
+        QCOMPARE(graph.band(0).gain, 42u);
+    }
 };
 
 QTEST_MAIN(ControlsTest)
