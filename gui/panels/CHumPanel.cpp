@@ -10,27 +10,27 @@
 namespace kelo::gui {
 
 CHumPanel::CHumPanel(QWidget* parent) : CBlockPanel(parent) {
-    struct Spec {
+    struct FieldSetup {
         Field field;
         const RuleScale* scale;
         QString caption;
         const char* objectName;
     };
-    const Spec specs[4]{{Frequency, &HumFrequencyScale, tr("Freq"), "frequencySpinEdit"},
-                        {Attack, &AttackTimeScale, tr("Attack"), "attackSpinEdit"},
-                        {Threshold, &HumThresholdScale, tr("Threshold"), "thresholdSpinEdit"},
-                        {Release, &ReleaseTimeScale, tr("Release"), "releaseSpinEdit"}};
+    const FieldSetup setups[4]{{Frequency, &HumFrequencyScale, tr("Freq"), "frequencySpinEdit"},
+                               {Attack, &AttackTimeScale, tr("Attack"), "attackSpinEdit"},
+                               {Threshold, &HumThresholdScale, tr("Threshold"), "thresholdSpinEdit"},
+                               {Release, &ReleaseTimeScale, tr("Release"), "releaseSpinEdit"}};
     auto* grid = new QGridLayout(this);
     for (int i = 0; i < 4; ++i) {
-        const Spec& spec = specs[i];
-        m_fields[i] = new CSpinEdit(spinScale(*spec.scale), spec.caption, this);
-        m_fields[i]->setObjectName(QString::fromLatin1(spec.objectName));
-        auto* label = new QLabel(spec.caption, this);
+        const FieldSetup& setup = setups[i];
+        m_fields[i] = new CSpinEdit(spinScale(*setup.scale), setup.caption, this);
+        m_fields[i]->setObjectName(QString::fromLatin1(setup.objectName));
+        auto* label = new QLabel(setup.caption, this);
         label->setBuddy(m_fields[i]);
         // Two columns of label and field: "Freq" beside "Attack", "Threshold" beside "Release".
         grid->addWidget(label, i / 2, 2 * (i % 2), Qt::AlignRight);
         grid->addWidget(m_fields[i], i / 2, 2 * (i % 2) + 1);
-        const Field field = spec.field;
+        const Field field = setup.field;
         connect(m_fields[i], &CSpinEdit::indexEdited, this, [this, field](int index) {
             write(field, index);
             emit changed();
