@@ -16,7 +16,8 @@ CGainPage::CGainPage(CSystemDoc* document, std::uint32_t unitKey, QWidget* paren
         // Every strip has the output scale ("+6" .. "-30"); input strips hide the output buttons.
         auto* strip = new CFader(FaderKind::ProcessorOutput, this);
         strip->setObjectName(QStringLiteral("gainStrip%1").arg(index));
-        strip->setTitle(input ? (index == 0 ? tr("Input A") : tr("Input B")) : tr("Output %1").arg(channel + 1));
+        strip->setTitle(input ? (index == 0 ? tr("Input A") : tr("Input B"))
+                              : tr("Output %1").arg(channel + 1));
         if (input) {
             strip->muteButton()->hide();
             strip->polarityButton()->hide();
@@ -43,7 +44,8 @@ void CGainPage::refreshFields() {
         CFader* strip = m_strips[index];
         const QSignalBlocker quiet(strip);
         if (index < 2) {
-            strip->setIndex(static_cast<int>(fieldValue(FieldRef{Field::InputGain, static_cast<std::uint8_t>(index), 0})));
+            strip->setIndex(static_cast<int>(
+                fieldValue(FieldRef{Field::InputGain, static_cast<std::uint8_t>(index), 0})));
             continue;
         }
         const auto channel = static_cast<std::uint8_t>(index - 2);

@@ -14,7 +14,7 @@ namespace {
 
 /// One pen per output, told apart on the graph's dark background.
 const std::vector<QColor>& outputColours() {
-    static const std::vector<QColor> colours{QColor(255, 80, 80),  QColor(255, 220, 0),  QColor(255, 0, 255),
+    static const std::vector<QColor> colours{QColor(255, 80, 80), QColor(255, 220, 0), QColor(255, 0, 255),
                                              QColor(0, 230, 230), QColor(60, 255, 60), QColor(255, 255, 255)};
     return colours;
 }
@@ -26,7 +26,8 @@ CGlobalPage::CGlobalPage(Family /*family*/, CSystemDoc* document, std::uint32_t 
     m_graph = new CResponseGraph(this);
     m_graph->setObjectName(QStringLiteral("globalGraph"));
     m_graph->setHandlesVisible(false);
-    const std::array<QString, 3> names{QStringLiteral("INCLUDE INPUT EQ"), QStringLiteral("INCLUDE OUTPUT GAINS"),
+    const std::array<QString, 3> names{QStringLiteral("INCLUDE INPUT EQ"),
+                                       QStringLiteral("INCLUDE OUTPUT GAINS"),
                                        QStringLiteral("INCLUDE OUTPUT EQ")};
     auto* switches = new QHBoxLayout;
     for (std::size_t index = 0; index < m_switches.size(); ++index) {

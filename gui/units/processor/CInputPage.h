@@ -18,7 +18,8 @@ class CInputPage : public CUnitPage {
     Q_OBJECT
 
 public:
-    CInputPage(CSystemDoc* document, std::uint32_t unitKey, std::size_t input, bool pair, QWidget* parent = nullptr);
+    CInputPage(CSystemDoc* document, std::uint32_t unitKey, std::size_t input, bool pair,
+               QWidget* parent = nullptr);
 
     void refreshFields() override;
     std::optional<PageChannel> pageChannel() const override;

@@ -41,10 +41,12 @@ CLimiterPage::CLimiterPage(Family family, CSystemDoc* document, std::uint32_t un
                 return std::nullopt;
             }
         });
-        panel->meter()->setLevelSource([this, output] { return statusLevel(kFirstOutputLevelField + output); });
+        panel->meter()->setLevelSource(
+            [this, output] { return statusLevel(kFirstOutputLevelField + output); });
         panel->meter()->setMeteringEnabled(true);
         if (CLedMeter* reduction = panel->gainReductionMeter()) {
-            reduction->setLevelSource([this, output] { return statusLevel(kFirstGainReductionField + output); });
+            reduction->setLevelSource(
+                [this, output] { return statusLevel(kFirstGainReductionField + output); });
             reduction->setMeteringEnabled(true);
         }
         lockGroup(panel, ControlGroup::Limiter);

@@ -80,7 +80,8 @@ COutputPage::COutputPage(CSystemDoc* document, std::uint32_t unitKey, std::size_
         if (!m_rows[b]->isEnabled()) {
             return; // locked: the handles do not move the bands
         }
-        if (fieldValue(FieldRef{Field::OutputEqFrequency, m_output, b}) != static_cast<std::uint32_t>(frequency)) {
+        if (fieldValue(FieldRef{Field::OutputEqFrequency, m_output, b}) !=
+            static_cast<std::uint32_t>(frequency)) {
             setField(FieldRef{Field::OutputEqFrequency, m_output, b}, static_cast<std::uint32_t>(frequency));
         }
         if (fieldValue(FieldRef{Field::OutputEqGain, m_output, b}) != static_cast<std::uint32_t>(gain)) {
@@ -112,7 +113,8 @@ void COutputPage::refreshFields() {
     refreshPanels();
     for (std::size_t band = 0; band < m_rows.size(); ++band) {
         m_rows[band]->setBorrowed(isBandBorrowed(static_cast<int>(band), static_cast<int>(m_rows.size()),
-                                                 channel.crossover.lowPassType, channel.crossover.highPassType));
+                                                 channel.crossover.lowPassType,
+                                                 channel.crossover.highPassType));
     }
     {
         const QSignalBlocker quiet(m_fader);

@@ -18,7 +18,8 @@ class COutputPage : public CUnitPage {
     Q_OBJECT
 
 public:
-    COutputPage(CSystemDoc* document, std::uint32_t unitKey, std::size_t output, bool pair, QWidget* parent = nullptr);
+    COutputPage(CSystemDoc* document, std::uint32_t unitKey, std::size_t output, bool pair,
+                QWidget* parent = nullptr);
 
     void refreshFields() override;
     std::optional<PageChannel> pageChannel() const override;
