@@ -13,6 +13,9 @@
 #include "gui/frame/CUnitChildFrame.h"
 #include "gui/online/CNetworkScanDlg.h"
 #include "gui/online/COnlineController.h"
+#include "gui/panels/CCrossoverPanel.h"
+#include "gui/panels/CDelayPanel.h"
+#include "gui/panels/CEqBandRow.h"
 #include "gui/panels/CLimiterPanel.h"
 #include "gui/units/processor/CGainPage.h"
 #include "gui/units/processor/CInputPage.h"
@@ -308,6 +311,7 @@ private slots:
         window = press(*viewOf(*document, 1), QStringLiteral("outputLimiter2"));
         auto* limiter = qobject_cast<CLimiterPage*>(window->sheet()->currentPage());
         limiter->panel(1)->ratioList()->setCurrentIndex(7);
+        emit limiter->panel(1)->ratioList()->activated(7); // as a choice from the list
         for (std::size_t unit = 0; unit < 3; ++unit) {
             QCOMPARE(recordOf(*document, unit).live.outputs[1].limiter.ratio, 7u);
             QTRY_COMPARE(simulator.unit(static_cast<std::uint8_t>(unit)).parameters[output2Ratio],
