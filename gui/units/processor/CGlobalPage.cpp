@@ -43,6 +43,7 @@ CGlobalPage::CGlobalPage(Family /*family*/, CSystemDoc* document, std::uint32_t 
         });
         lockGroup(box, ControlGroup::ViewSwitches);
         switches->addWidget(box);
+        m_switches[index] = box;
     }
     switches->addStretch();
     auto* legend = new QHBoxLayout;

@@ -8,7 +8,6 @@
 #include "gui/panels/CEqBandRow.h"
 #include "gui/units/processor/EqRows.h"
 
-#include <QGroupBox>
 #include <QHBoxLayout>
 
 namespace kelo::gui {
@@ -35,8 +34,6 @@ COutputPage::COutputPage(CSystemDoc* document, std::uint32_t unitKey, std::size_
         }
     });
     lockGroup(m_crossover, ControlGroup::OutputFilters);
-    auto* crossoverGroup = new QGroupBox(tr("Crossover"), this);
-    (new QVBoxLayout(crossoverGroup))->addWidget(m_crossover);
 
     auto* bands = new QVBoxLayout;
     bands->addWidget(CEqBandRow::createHeader(this));
@@ -90,7 +87,7 @@ COutputPage::COutputPage(CSystemDoc* document, std::uint32_t unitKey, std::size_
     });
 
     auto* left = new QVBoxLayout;
-    left->addWidget(crossoverGroup);
+    left->addWidget(m_crossover); // the panel carries its own "Crossover" frame
     left->addLayout(bands);
     auto* top = new QHBoxLayout;
     top->addLayout(left, 1);

@@ -45,9 +45,14 @@ CProcessorSheet::CProcessorSheet(Family family, CSystemDoc* document, std::uint3
     const bool outputGanging = record != nullptr && record->live.outputGanging() != 0;
     m_specs = processorSheetPages(family, inputGanging, outputGanging);
     for (const SheetPage& spec : m_specs) {
-        CUnitPage* page = createPage(family, spec, document, unitKey);
-        page->setObjectName(QStringLiteral("page%1").arg(pageCount()));
-        addPage(page, QString::fromStdString(spec.title));
+        const int index = pageCount();
+        addPage(
+            [family, spec, document, unitKey, index] {
+                CUnitPage* page = createPage(family, spec, document, unitKey);
+                page->setObjectName(QStringLiteral("page%1").arg(index));
+                return page;
+            },
+            QString::fromStdString(spec.title));
     }
     setCurrentIndex(std::clamp(startPage, 0, pageCount() - 1));
 }

@@ -5,6 +5,18 @@
 
 namespace kelo::gui {
 
+namespace {
+
+/// The font's pixel size made small enough for text to fit a width, never below 6 px.
+QFont fitted(QFont font, const QString& text, qreal width) {
+    while (font.pixelSize() > 6 && QFontMetricsF(font).horizontalAdvance(text) > width) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    return font;
+}
+
+} // namespace
+
 QColor blockColour(BlockKind kind) {
     switch (kind) {
     case BlockKind::Gain:
@@ -70,6 +82,7 @@ void CBlockButton::paintEvent(QPaintEvent* /*event*/) {
     nameFont.setBold(true);
     // The text follows the block's size, so the diagram stays legible when the window grows.
     nameFont.setPixelSize(qMax(7, static_cast<int>(box.height() * (m_summary.isEmpty() ? 0.34 : 0.3))));
+    nameFont = fitted(nameFont, text(), box.width() - 4);
     painter.setFont(nameFont);
     if (m_summary.isEmpty()) {
         painter.drawText(box, Qt::AlignCenter, text());
@@ -82,7 +95,7 @@ void CBlockButton::paintEvent(QPaintEvent* /*event*/) {
     summaryFont.setBold(false);
     summaryFont.setStyleHint(QFont::Monospace);
     summaryFont.setFamily(QStringLiteral("monospace"));
-    painter.setFont(summaryFont);
+    painter.setFont(fitted(summaryFont, m_summary, box.width() - 4));
     if (m_alert && isEnabled()) {
         painter.setPen(QColor(190, 0, 0));
     }
