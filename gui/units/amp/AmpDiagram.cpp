@@ -7,9 +7,9 @@
 #include "core/units/amp/AmpUnit.h"
 
 #include <QPainter>
-#include <QPainterPath>
 
 #include <algorithm>
+#include <array>
 
 namespace kelo::gui {
 
@@ -34,20 +34,6 @@ QString fromStd(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-bool isBypassed(const AmpUnit& unit, AmpBlock block, int channel) {
-    const auto c = static_cast<std::size_t>(channel);
-    switch (block) {
-    case AmpBlock::Hum:
-        return unit.live.humBypass(c) != 0;
-    case AmpBlock::Noise:
-        return unit.live.gateBypass(c) != 0;
-    case AmpBlock::MultiComp:
-        return unit.live.compBypass(c) != 0;
-    default:
-        return false;
-    }
-}
-
 } // namespace
 
 QSizeF AmpDiagram::canvasSize() {
@@ -59,33 +45,23 @@ QRectF AmpDiagram::blockRect(AmpBlock block, int channel) {
     return {kFirstBlockX + kBlockPitch * columnOf(block), top, kBlockWidth, kBlockHeight};
 }
 
-std::optional<AmpDiagram::Button> AmpDiagram::buttonAt(QPointF logical) {
-    for (int channel = 0; channel < 2; ++channel) {
-        for (AmpBlock block : ampBlocksInSignalOrder()) {
-            if (blockRect(block, channel).contains(logical)) {
-                return Button{block, channel};
-            }
-        }
-    }
-    return std::nullopt;
+bool AmpDiagram::isDynamics(AmpBlock block) {
+    return block == AmpBlock::Hum || block == AmpBlock::Noise || block == AmpBlock::MultiComp ||
+           block == AmpBlock::Limiter;
 }
 
-QColor AmpDiagram::blockColour(AmpBlock block) {
+bool AmpDiagram::isBypassed(const AmpUnit& unit, AmpBlock block, int channel) {
+    const auto c = static_cast<std::size_t>(channel);
     switch (block) {
     case AmpBlock::Hum:
+        return unit.live.humBypass(c) != 0;
     case AmpBlock::Noise:
+        return unit.live.gateBypass(c) != 0;
     case AmpBlock::MultiComp:
-    case AmpBlock::Limiter:
-        return {232, 196, 150}; // dynamics
-    case AmpBlock::XOver:
-    case AmpBlock::Eq:
-        return {160, 196, 232}; // equalisers and filters
-    case AmpBlock::MDelay:
-        return {170, 214, 170}; // delays
-    case AmpBlock::Gain:
-        return {208, 208, 208}; // gains
+        return unit.live.compBypass(c) != 0;
+    default:
+        return false;
     }
-    return Qt::lightGray;
 }
 
 QString AmpDiagram::summary(const AmpUnit& unit, AmpBlock block, int channel) {
@@ -140,74 +116,41 @@ QString AmpDiagram::summary(const AmpUnit& unit, AmpBlock block, int channel) {
     return {};
 }
 
-QString AmpDiagram::buttonName(const Button& button) {
-    const std::string_view name = ampBlockName(button.block);
-    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())) +
-           (button.channel == 1 ? QStringLiteral(" B") : QStringLiteral(" A"));
+QString AmpDiagram::objectName(AmpBlock block, int channel) {
+    static constexpr std::array<const char*, kAmpBlockCount> kNames{"hum",    "noise", "multiComp", "mDelay",
+                                                                  "xOver", "eq",    "gain",      "limiter"};
+    return QString::fromLatin1(kNames[static_cast<std::size_t>(block)]) +
+           (channel == 1 ? QStringLiteral("B") : QStringLiteral("A"));
 }
 
-void AmpDiagram::paint(QPainter& painter, const AmpUnit& unit, std::optional<Button> hovered,
-                       std::optional<Button> pressed) {
+void AmpDiagram::paintLines(QPainter& painter, const AmpUnit& unit) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     const QColor line = painter.pen().color();
-    QFont nameFont = painter.font();
-    nameFont.setPixelSize(11);
-    nameFont.setBold(true);
-    QFont summaryFont = nameFont;
-    summaryFont.setBold(false);
-    summaryFont.setPixelSize(10);
-
+    QFont font = painter.font();
+    font.setPixelSize(12);
+    font.setBold(true);
     for (int channel = 0; channel < 2; ++channel) {
         const double middle = kRowTop[channel] + kBlockHeight / 2;
         const QString label = channel == 0 ? QStringLiteral("A") : QStringLiteral("B");
-        // The signal line runs under the blocks, from the input to the output terminal.
         painter.setPen(QPen(line, 2));
         painter.drawLine(QPointF(34, middle), QPointF(kCanvasWidth - 34, middle));
-        painter.setFont(nameFont);
+        painter.setFont(font);
         for (double x : {8.0, kCanvasWidth - 32}) {
             const QRectF terminal(x, middle - 12, 24, 24);
             painter.setBrush(painter.background());
             painter.drawEllipse(terminal);
             painter.drawText(terminal, Qt::AlignCenter, label);
         }
-
-        for (AmpBlock block : ampBlocksInSignalOrder()) {
-            const Button button{block, channel};
-            QRectF box = blockRect(block, channel);
-            const bool isPressed = pressed && *pressed == button;
-            if (isPressed) {
-                box.translate(1, 1);
-            }
-            QColor fill = blockColour(block);
-            if (hovered && *hovered == button) {
-                fill = fill.lighter(112);
-            }
-            if (isBypassed(unit, block, channel)) {
-                fill = fill.darker(125);
-            }
-            painter.setPen(QPen(line, isPressed ? 2.5 : 1.2));
-            painter.setBrush(fill);
-            painter.drawRoundedRect(box, 8, 8);
-            painter.setPen(Qt::black);
-            painter.setFont(nameFont);
-            const std::string_view name = ampBlockName(block);
-            painter.drawText(box.adjusted(2, 6, -2, 0), Qt::AlignHCenter | Qt::AlignTop,
-                             QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
-            painter.setFont(summaryFont);
-            painter.drawText(box.adjusted(2, 28, -2, -4),
-                             Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextWordWrap,
-                             summary(unit, block, channel));
-        }
     }
-
-    // Ganging: one bracket joining the two rows on the left says the channels are edited together.
-    painter.setPen(QPen(line, 1));
-    painter.setFont(summaryFont);
-    const QString ganging =
-        unit.live.ganging() != 0 ? QStringLiteral("Ganging: A+B") : QStringLiteral("Ganging: off");
-    painter.drawText(QRectF(kFirstBlockX, kRowTop[0] + kBlockHeight + 8, 200, 20),
-                     Qt::AlignLeft | Qt::AlignVCenter, ganging);
+    // Between the rows: whether the two channels are edited together.
+    font.setBold(false);
+    painter.setFont(font);
+    painter.setPen(line);
+    const double gap = kRowTop[0] + kBlockHeight;
+    painter.drawText(QRectF(kFirstBlockX, gap, kBlockPitch * 8, kRowTop[1] - gap), Qt::AlignCenter,
+                     unit.live.ganging() != 0 ? QStringLiteral("Ganging: channels A+B edited together")
+                                              : QStringLiteral("Ganging: off"));
     painter.restore();
 }
 
