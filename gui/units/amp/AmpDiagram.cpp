@@ -26,8 +26,7 @@ constexpr double kRowTop[2] = {52, 192};
 
 /// The index of the block along its row.
 int columnOf(AmpBlock block) {
-    const auto& order = ampBlocksInSignalOrder();
-    return static_cast<int>(std::find(order.begin(), order.end(), block) - order.begin());
+    return static_cast<int>(block);
 }
 
 QString fromStd(const std::string& text) {
@@ -117,8 +116,8 @@ QString AmpDiagram::summary(const AmpUnit& unit, AmpBlock block, int channel) {
 }
 
 QString AmpDiagram::objectName(AmpBlock block, int channel) {
-    static constexpr std::array<const char*, kAmpBlockCount> kNames{"hum",    "noise", "multiComp", "mDelay",
-                                                                  "xOver", "eq",    "gain",      "limiter"};
+    static constexpr std::array<const char*, kAmpBlockCount> kNames{"hum",   "noise", "multiComp", "mDelay",
+                                                                    "xOver", "eq",    "gain",      "limiter"};
     return QString::fromLatin1(kNames[static_cast<std::size_t>(block)]) +
            (channel == 1 ? QStringLiteral("B") : QStringLiteral("A"));
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/edit/AmpSheetPages.h"
+#include "core/edit/SheetPages.h"
 
 #include <QRectF>
 #include <QString>

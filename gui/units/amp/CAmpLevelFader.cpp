@@ -1,36 +1,33 @@
 #include "gui/units/amp/CAmpLevelFader.h"
 
-#include "gui/doc/CSystemDoc.h"
-#include "gui/edit/CSystemEditor.h"
+#include "gui/units/shared/CUnitPage.h"
 
 namespace kelo::gui {
 
-CAmpLevelFader::CAmpLevelFader(CSystemDoc* document, std::uint32_t unitKey, int channel, EditOrigin origin,
-                               const QString& title, QWidget* parent)
-    : CFader(FaderKind::AmpLevel, parent), m_document(document), m_unitKey(unitKey), m_channel(channel),
-      m_origin(origin) {
+CAmpLevelFader::CAmpLevelFader(CUnitPage* page, int channel, EditOrigin origin, const QString& title,
+                               QWidget* parent)
+    : CFader(FaderKind::AmpLevel, parent), m_page(page), m_channel(channel == 1 ? 1 : 0), m_origin(origin) {
     setTitle(title);
-    setObjectName(QStringLiteral("levelFader%1").arg(channel == 1 ? QLatin1Char('B') : QLatin1Char('A')));
-    connect(this, &CFader::indexChanged, this, [this](int index) { store(Field::OutputGain, index); });
-    connect(this, &CFader::muteToggled, this, [this](bool muted) { store(Field::OutputMute, muted ? 1 : 0); });
-    connect(this, &CFader::polarityToggled, this,
-            [this](bool reversed) { store(Field::OutputPolarity, reversed ? 1 : 0); });
+    setObjectName(m_channel == 1 ? QStringLiteral("levelFaderB") : QStringLiteral("levelFaderA"));
+    connect(this, &CFader::indexChanged, this, [this](int index) {
+        m_page->setField(ref(Field::OutputGain), static_cast<std::uint32_t>(index), m_origin);
+    });
+    connect(this, &CFader::muteToggled, this,
+            [this](bool muted) { m_page->setField(ref(Field::OutputMute), muted ? 1 : 0, m_origin); });
+    connect(this, &CFader::polarityToggled, this, [this](bool reversed) {
+        m_page->setField(ref(Field::OutputPolarity), reversed ? 1 : 0, m_origin);
+    });
     refresh();
 }
 
-void CAmpLevelFader::store(Field field, int index) {
-    const FieldRef ref{field, static_cast<std::uint8_t>(m_channel), 0};
-    m_document->editor().setField(m_unitKey, ref, static_cast<std::uint32_t>(index), m_origin);
+FieldRef CAmpLevelFader::ref(Field field) const {
+    return FieldRef{field, static_cast<std::uint8_t>(m_channel), 0};
 }
 
 void CAmpLevelFader::refresh() {
-    const auto read = [this](Field field) {
-        const FieldRef ref{field, static_cast<std::uint8_t>(m_channel), 0};
-        return static_cast<int>(m_document->editor().value(m_unitKey, ref).value_or(0));
-    };
-    setIndex(read(Field::OutputGain));
-    setMuted(read(Field::OutputMute) != 0);
-    setPolarityReversed(read(Field::OutputPolarity) != 0);
+    setIndex(static_cast<int>(m_page->fieldValue(ref(Field::OutputGain))));
+    setMuted(m_page->fieldValue(ref(Field::OutputMute)) != 0);
+    setPolarityReversed(m_page->fieldValue(ref(Field::OutputPolarity)) != 0);
 }
 
 } // namespace kelo::gui

@@ -1,23 +1,25 @@
 #pragma once
 
-#include "core/edit/FieldRef.h"
 #include "gui/controls/CFader.h"
 
-#include <cstdint>
+// The code generator cannot read the standard library's concepts used by the edit path's headers.
+#ifndef Q_MOC_RUN
+#include "core/edit/FieldRef.h"
+#endif
 
 namespace kelo::gui {
 
-class CSystemDoc;
+class CUnitPage;
 
 /// An amplifier channel's output level fader ("-50" .. "0dB") with its "Mute" and "180°" buttons,
-/// bound to the channel's gain, mute and polarity through the edit path.
+/// bound to the channel's gain, mute and polarity through its page's edit path.
 class CAmpLevelFader : public CFader {
     Q_OBJECT
 
 public:
     /// @param origin ChannelPage mirrors mute to the partner when ganged; GainPage mutes this channel only
-    CAmpLevelFader(CSystemDoc* document, std::uint32_t unitKey, int channel, EditOrigin origin,
-                   const QString& title, QWidget* parent = nullptr);
+    CAmpLevelFader(CUnitPage* page, int channel, EditOrigin origin, const QString& title,
+                   QWidget* parent = nullptr);
 
     int channel() const { return m_channel; }
 
@@ -26,10 +28,9 @@ public slots:
     void refresh();
 
 private:
-    void store(Field field, int index);
+    FieldRef ref(Field field) const;
 
-    CSystemDoc* m_document;
-    std::uint32_t m_unitKey;
+    CUnitPage* m_page;
     int m_channel;
     EditOrigin m_origin;
 };

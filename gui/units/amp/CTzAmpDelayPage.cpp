@@ -1,7 +1,5 @@
 #include "gui/units/amp/CTzAmpDelayPage.h"
 
-#include "gui/doc/CSystemDoc.h"
-#include "gui/edit/CSystemEditor.h"
 #include "gui/panels/CDelayPanel.h"
 #include "gui/panels/CDelayUnitButtons.h"
 #include "gui/panels/CTemperaturePanel.h"
@@ -14,20 +12,12 @@ namespace kelo::gui {
 
 namespace {
 
-// The delay panels' fields: distance, display unit, temperature (shared by both channels).
-std::vector<Field> delayFields() {
-    return {Field::InputDelay, Field::DelayUnit, Field::Temperature};
-}
+constexpr FieldRef kDelayUnit{Field::DelayUnit, 0, 0};
 
 } // namespace
 
 CTzAmpDelayPage::CTzAmpDelayPage(CSystemDoc* document, std::uint32_t unitKey)
-    : CUnitPage(document, unitKey),
-      m_delayBindings{AmpFieldBinding(document, unitKey, delayFields(), 0),
-                      AmpFieldBinding(document, unitKey, delayFields(), 1)},
-      m_temperatureBinding(document, unitKey, {Field::Temperature, Field::TemperatureUnit}, 0),
-      m_units(new CDelayUnitButtons), m_temperature(new CTemperaturePanel) {
-    setObjectName(QStringLiteral("delayPage"));
+    : CUnitPage(document, unitKey), m_units(new CDelayUnitButtons), m_temperature(new CTemperaturePanel) {
     auto* delays = new QGroupBox(tr("Delay"));
     auto* delaysLayout = new QVBoxLayout(delays);
     for (int channel = 0; channel < 2; ++channel) {
@@ -36,7 +26,14 @@ CTzAmpDelayPage::CTzAmpDelayPage(CSystemDoc* document, std::uint32_t unitKey)
         panel->setMaximumDistance(kMaximumDelayMm);
         // Both channels show their distance in the one unit chosen below.
         panel->unitButtons()->hide();
-        panel->setBinding(&m_delayBindings[static_cast<std::size_t>(channel)]);
+        // Distance, display unit, temperature: the last two are the unit's, shared by both channels.
+        bindPanel(panel, [channel](int field) -> std::optional<FieldRef> {
+            static constexpr Field kFields[] = {Field::InputDelay, Field::DelayUnit, Field::Temperature};
+            if (field < 0 || field > 2) {
+                return std::nullopt;
+            }
+            return FieldRef{kFields[field], static_cast<std::uint8_t>(field == 0 ? channel : 0), 0};
+        });
         auto* box = new QGroupBox(channel == 0 ? tr("Channel A") : tr("Channel B"));
         auto* boxLayout = new QVBoxLayout(box);
         boxLayout->addWidget(panel);
@@ -52,7 +49,15 @@ CTzAmpDelayPage::CTzAmpDelayPage(CSystemDoc* document, std::uint32_t unitKey)
     auto* temperatureLayout = new QVBoxLayout(temperature);
     m_temperature->setObjectName(QStringLiteral("temperaturePanel"));
     temperatureLayout->addWidget(m_temperature);
-    m_temperature->setBinding(&m_temperatureBinding);
+    bindPanel(m_temperature, [](int field) -> std::optional<FieldRef> {
+        if (field == CTemperaturePanel::Temperature) {
+            return FieldRef{Field::Temperature, 0, 0};
+        }
+        if (field == CTemperaturePanel::DisplayUnit) {
+            return FieldRef{Field::TemperatureUnit, 0, 0};
+        }
+        return std::nullopt;
+    });
     lockGroup(m_temperature, ControlGroup::Temperature);
 
     auto* row = new QHBoxLayout;
@@ -62,7 +67,7 @@ CTzAmpDelayPage::CTzAmpDelayPage(CSystemDoc* document, std::uint32_t unitKey)
     contentLayout()->addStretch();
 
     connect(m_units, &CDelayUnitButtons::unitChosen, this, [this](int unit) {
-        m_delayBindings[0].setValue(1, unit);
+        setField(kDelayUnit, static_cast<std::uint32_t>(unit));
         refreshFields();
     });
     // Distances are shown at the air temperature: a new temperature rewrites them.
@@ -71,11 +76,8 @@ CTzAmpDelayPage::CTzAmpDelayPage(CSystemDoc* document, std::uint32_t unitKey)
 }
 
 void CTzAmpDelayPage::refreshFields() {
-    for (CDelayPanel* panel : m_delays) {
-        panel->refresh();
-    }
-    m_units->setUnit(m_delayBindings[0].value(1));
-    m_temperature->refresh();
+    refreshPanels();
+    m_units->setUnit(static_cast<int>(fieldValue(kDelayUnit)));
 }
 
 } // namespace kelo::gui

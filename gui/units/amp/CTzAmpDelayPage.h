@@ -1,6 +1,5 @@
 #pragma once
 
-#include "gui/units/amp/AmpFieldBinding.h"
 #include "gui/units/shared/CUnitPage.h"
 
 #include <array>
@@ -29,8 +28,6 @@ public:
     CTemperaturePanel* temperaturePanel() const { return m_temperature; }
 
 private:
-    std::array<AmpFieldBinding, 2> m_delayBindings;
-    AmpFieldBinding m_temperatureBinding;
     std::array<CDelayPanel*, 2> m_delays{};
     CDelayUnitButtons* m_units;
     CTemperaturePanel* m_temperature;

@@ -11,16 +11,9 @@
 namespace kelo::gui {
 
 CTzAmpDynBoostPage::CTzAmpDynBoostPage(CSystemDoc* document, std::uint32_t unitKey, int channel)
-    : CTzAmpChannelPage(document, unitKey, channel),
-      m_binding(document, unitKey,
-                {Field::CompHighFrequency, Field::CompHighAttack, Field::CompHighRelease, Field::CompHighRatio,
-                 Field::CompHighThreshold, Field::CompHighGain, Field::CompLowFrequency, Field::CompLowAttack,
-                 Field::CompLowRelease, Field::CompLowRatio, Field::CompLowThreshold, Field::CompLowGain,
-                 Field::CompMidGain, Field::CompBypass},
-                channel),
-      m_panel(new CMultiCompPanel), m_high(new CCompressorGraph), m_low(new CCompressorGraph),
-      m_fader(new CAmpLevelFader(document, unitKey, channel, EditOrigin::ChannelPage, tr("Level"))) {
-    setObjectName(QStringLiteral("multiCompPage"));
+    : CTzAmpChannelPage(document, unitKey, channel), m_panel(new CMultiCompPanel),
+      m_high(new CCompressorGraph), m_low(new CCompressorGraph),
+      m_fader(new CAmpLevelFader(this, channel, EditOrigin::ChannelPage, tr("Level"))) {
     m_panel->setObjectName(QStringLiteral("multiCompPanel"));
     m_high->setObjectName(QStringLiteral("highGraph"));
     m_low->setObjectName(QStringLiteral("lowGraph"));
@@ -42,7 +35,12 @@ CTzAmpDynBoostPage::CTzAmpDynBoostPage(CSystemDoc* document, std::uint32_t unitK
     row->addWidget(m_fader);
     contentLayout()->addLayout(row);
 
-    m_panel->setBinding(&m_binding);
+    // The panel's fields are the compressor's 13 words in stored order, then its by-pass.
+    bindPanel(m_panel, fieldMap({Field::CompHighFrequency, Field::CompHighAttack, Field::CompHighRelease,
+                                 Field::CompHighRatio, Field::CompHighThreshold, Field::CompHighGain,
+                                 Field::CompLowFrequency, Field::CompLowAttack, Field::CompLowRelease,
+                                 Field::CompLowRatio, Field::CompLowThreshold, Field::CompLowGain,
+                                 Field::CompMidGain, Field::CompBypass}));
     connect(m_panel, &CMultiCompPanel::bandGraphChanged, this, &CTzAmpDynBoostPage::updateGraph);
     lockGroup(m_panel, ControlGroup::Limiter);
     lockGroup(m_fader, ControlGroup::OutputFader);
@@ -56,12 +54,13 @@ CCompressorGraph* CTzAmpDynBoostPage::graph(CompressorBand band) const {
 
 void CTzAmpDynBoostPage::updateGraph(CompressorBand band) {
     const bool high = band == CompressorBand::High;
-    graph(band)->setValues(m_binding.value(high ? CMultiCompPanel::HighThreshold : CMultiCompPanel::LowThreshold),
-                           m_binding.value(high ? CMultiCompPanel::HighRatio : CMultiCompPanel::LowRatio));
+    graph(band)->setValues(
+        static_cast<int>(fieldValue(ref(high ? Field::CompHighThreshold : Field::CompLowThreshold))),
+        static_cast<int>(fieldValue(ref(high ? Field::CompHighRatio : Field::CompLowRatio))));
 }
 
 void CTzAmpDynBoostPage::refreshFields() {
-    m_panel->refresh();
+    refreshPanels();
     m_fader->refresh();
     updateGraph(CompressorBand::High);
     updateGraph(CompressorBand::Low);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "gui/units/amp/AmpFieldBinding.h"
 #include "gui/units/amp/CTzAmpChannelPage.h"
 
 namespace kelo::gui {
@@ -27,7 +26,6 @@ public:
 private:
     void updateGraph(CompressorBand band);
 
-    AmpFieldBinding m_binding;
     CMultiCompPanel* m_panel;
     CCompressorGraph* m_high;
     CCompressorGraph* m_low;

@@ -19,21 +19,13 @@ namespace kelo::gui {
 
 namespace {
 
-std::vector<Field> limiterFields() {
-    return {Field::LimiterThreshold, Field::LimiterSpeed, Field::LimiterRatio};
-}
-
 // The status bits change as often as the meters; they are polled at the meters' rate.
 constexpr int kStatusPollMs = 25;
 
 } // namespace
 
 CTzAmpGainPage::CTzAmpGainPage(CSystemDoc* document, std::uint32_t unitKey)
-    : CUnitPage(document, unitKey),
-      m_limiterBindings{AmpFieldBinding(document, unitKey, limiterFields(), 0),
-                        AmpFieldBinding(document, unitKey, limiterFields(), 1)},
-      m_input(new CLedMeter(MeterKind::Input)) {
-    setObjectName(QStringLiteral("gainCompPage"));
+    : CUnitPage(document, unitKey), m_input(new CLedMeter(MeterKind::Input)) {
     auto* row = new QHBoxLayout;
 
     auto* inputBox = new QGroupBox(tr("Input"));
@@ -47,7 +39,8 @@ CTzAmpGainPage::CTzAmpGainPage(CSystemDoc* document, std::uint32_t unitKey)
     for (std::size_t bit = 0; bit < m_statusBits.size(); ++bit) {
         auto* label = new QLabel;
         label->setObjectName(QStringLiteral("statusBit%1").arg(bit + AmpMeterLevels::kFirstFlagField));
-        label->setToolTip(tr("Status bit %1 as the unit reports it").arg(bit + AmpMeterLevels::kFirstFlagField));
+        label->setToolTip(
+            tr("Status bit %1 as the unit reports it").arg(bit + AmpMeterLevels::kFirstFlagField));
         bits->addWidget(label);
         m_statusBits[bit] = label;
     }
@@ -57,8 +50,8 @@ CTzAmpGainPage::CTzAmpGainPage(CSystemDoc* document, std::uint32_t unitKey)
 
     for (int channel = 0; channel < 2; ++channel) {
         const auto c = static_cast<std::size_t>(channel);
-        auto* fader = new CAmpLevelFader(document, unitKey, channel, EditOrigin::GainPage,
-                                         channel == 0 ? tr("Ch A") : tr("Ch B"));
+        auto* fader =
+            new CAmpLevelFader(this, channel, EditOrigin::GainPage, channel == 0 ? tr("Ch A") : tr("Ch B"));
         row->addWidget(fader);
         m_faders[c] = fader;
         lockGroup(fader, ControlGroup::OutputFader);
@@ -66,10 +59,18 @@ CTzAmpGainPage::CTzAmpGainPage(CSystemDoc* document, std::uint32_t unitKey)
     for (int channel = 0; channel < 2; ++channel) {
         const auto c = static_cast<std::size_t>(channel);
         auto* limiter = new CLimiterPanel(LimiterKind::Compressor, true);
-        limiter->setObjectName(channel == 0 ? QStringLiteral("limiterPanelA") : QStringLiteral("limiterPanelB"));
+        limiter->setObjectName(channel == 0 ? QStringLiteral("limiterPanelA")
+                                            : QStringLiteral("limiterPanelB"));
         limiter->setThresholdRule([](int index) { return AmpCompThresholdScale.value(index); });
         limiter->setPartnerChannel(1 - channel);
-        limiter->setBinding(&m_limiterBindings[c]);
+        bindPanel(limiter, [channel](int field) -> std::optional<FieldRef> {
+            static constexpr Field kFields[] = {Field::LimiterThreshold, Field::LimiterSpeed,
+                                                Field::LimiterRatio};
+            if (field < 0 || field > 2) {
+                return std::nullopt;
+            }
+            return FieldRef{kFields[field], static_cast<std::uint8_t>(channel), 0};
+        });
         limiter->meter()->setLevelSource([this, c] { return static_cast<int>(meterLevels().output[c]); });
         limiter->meter()->setMeteringEnabled(true);
         auto* box = new QGroupBox(channel == 0 ? tr("Ch A") : tr("Ch B"));
@@ -102,11 +103,12 @@ void CTzAmpGainPage::updateStatusBits() {
     const AmpMeterLevels levels = meterLevels();
     for (std::size_t bit = 0; bit < m_statusBits.size(); ++bit) {
         const bool on = levels.flags[bit];
-        const QString text = tr("Status %1: %2").arg(bit + AmpMeterLevels::kFirstFlagField).arg(on ? tr("on") : tr("off"));
+        const QString text =
+            tr("Status %1: %2").arg(bit + AmpMeterLevels::kFirstFlagField).arg(on ? tr("on") : tr("off"));
         if (m_statusBits[bit]->text() != text) {
             m_statusBits[bit]->setText(text);
-            m_statusBits[bit]->setStyleSheet(on ? QStringLiteral("QLabel { color: #008000; font-weight: bold; }")
-                                                : QString());
+            m_statusBits[bit]->setStyleSheet(
+                on ? QStringLiteral("QLabel { color: #008000; font-weight: bold; }") : QString());
         }
     }
 }
@@ -115,9 +117,7 @@ void CTzAmpGainPage::refreshFields() {
     for (CAmpLevelFader* fader : m_faders) {
         fader->refresh();
     }
-    for (CLimiterPanel* limiter : m_limiters) {
-        limiter->refresh();
-    }
+    refreshPanels();
 }
 
 } // namespace kelo::gui

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/edit/AmpMeterLevels.h"
-#include "gui/units/amp/AmpFieldBinding.h"
 #include "gui/units/shared/CUnitPage.h"
 
 #include <array>
@@ -33,7 +32,6 @@ public:
 private:
     void updateStatusBits();
 
-    std::array<AmpFieldBinding, 2> m_limiterBindings;
     std::array<CAmpLevelFader*, 2> m_faders{};
     std::array<CLimiterPanel*, 2> m_limiters{};
     CLedMeter* m_input;

@@ -21,7 +21,6 @@ constexpr std::size_t kEqSwitch = 2;
 CTzAmpGlobalPage::CTzAmpGlobalPage(CSystemDoc* document, std::uint32_t unitKey)
     : CUnitPage(document, unitKey), m_graph(new CResponseGraph), m_gains(new QCheckBox(tr("INCLUDE GAINS"))),
       m_eq(new QCheckBox(tr("INCLUDE EQ"))) {
-    setObjectName(QStringLiteral("globalPage"));
     m_graph->setObjectName(QStringLiteral("globalGraph"));
     m_gains->setObjectName(QStringLiteral("includeGainsBox"));
     m_eq->setObjectName(QStringLiteral("includeEqBox"));

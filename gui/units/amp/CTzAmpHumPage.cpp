@@ -11,13 +11,8 @@
 namespace kelo::gui {
 
 CTzAmpHumPage::CTzAmpHumPage(CSystemDoc* document, std::uint32_t unitKey, int channel)
-    : CTzAmpChannelPage(document, unitKey, channel),
-      m_binding(document, unitKey,
-                {Field::HumFrequency, Field::HumAttack, Field::HumThreshold, Field::HumRelease, Field::HumBypass},
-                channel),
-      m_panel(new CHumPanel), m_graph(new CHumGraph),
-      m_fader(new CAmpLevelFader(document, unitKey, channel, EditOrigin::ChannelPage, tr("Level"))) {
-    setObjectName(QStringLiteral("humPage"));
+    : CTzAmpChannelPage(document, unitKey, channel), m_panel(new CHumPanel), m_graph(new CHumGraph),
+      m_fader(new CAmpLevelFader(this, channel, EditOrigin::ChannelPage, tr("Level"))) {
     m_panel->setObjectName(QStringLiteral("humPanel"));
     m_graph->setObjectName(QStringLiteral("humGraph"));
     auto* group = new QGroupBox(tr("Hum Cancel"));
@@ -30,7 +25,8 @@ CTzAmpHumPage::CTzAmpHumPage(CSystemDoc* document, std::uint32_t unitKey, int ch
     row->addWidget(m_fader);
     contentLayout()->addLayout(row);
 
-    m_panel->setBinding(&m_binding);
+    bindPanel(m_panel, fieldMap({Field::HumFrequency, Field::HumAttack, Field::HumThreshold,
+                                 Field::HumRelease, Field::HumBypass}));
     connect(m_panel, &CBlockPanel::changed, this, &CTzAmpHumPage::updateGraph);
     lockGroup(m_panel, ControlGroup::NoiseGate);
     lockGroup(m_fader, ControlGroup::OutputFader);
@@ -38,11 +34,12 @@ CTzAmpHumPage::CTzAmpHumPage(CSystemDoc* document, std::uint32_t unitKey, int ch
 }
 
 void CTzAmpHumPage::updateGraph() {
-    m_graph->setValues(m_binding.value(CHumPanel::Frequency), m_binding.value(CHumPanel::Threshold));
+    m_graph->setValues(static_cast<int>(fieldValue(ref(Field::HumFrequency))),
+                       static_cast<int>(fieldValue(ref(Field::HumThreshold))));
 }
 
 void CTzAmpHumPage::refreshFields() {
-    m_panel->refresh();
+    refreshPanels();
     m_fader->refresh();
     updateGraph();
 }

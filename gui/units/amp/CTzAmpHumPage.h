@@ -1,6 +1,5 @@
 #pragma once
 
-#include "gui/units/amp/AmpFieldBinding.h"
 #include "gui/units/amp/CTzAmpChannelPage.h"
 
 namespace kelo::gui {
@@ -25,7 +24,6 @@ public:
 private:
     void updateGraph();
 
-    AmpFieldBinding m_binding;
     CHumPanel* m_panel;
     CHumGraph* m_graph;
     CAmpLevelFader* m_fader;

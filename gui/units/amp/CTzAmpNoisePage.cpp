@@ -11,13 +11,8 @@
 namespace kelo::gui {
 
 CTzAmpNoisePage::CTzAmpNoisePage(CSystemDoc* document, std::uint32_t unitKey, int channel)
-    : CTzAmpChannelPage(document, unitKey, channel),
-      m_binding(document, unitKey,
-                {Field::GateThreshold, Field::GateAttack, Field::GateRange, Field::GateRelease, Field::GateBypass},
-                channel),
-      m_panel(new CNoiseGatePanel), m_graph(new CGateGraph),
-      m_fader(new CAmpLevelFader(document, unitKey, channel, EditOrigin::ChannelPage, tr("Level"))) {
-    setObjectName(QStringLiteral("gatePage"));
+    : CTzAmpChannelPage(document, unitKey, channel), m_panel(new CNoiseGatePanel), m_graph(new CGateGraph),
+      m_fader(new CAmpLevelFader(this, channel, EditOrigin::ChannelPage, tr("Level"))) {
     m_panel->setObjectName(QStringLiteral("gatePanel"));
     m_graph->setObjectName(QStringLiteral("gateGraph"));
     auto* group = new QGroupBox(tr("Noise Gate"));
@@ -31,13 +26,14 @@ CTzAmpNoisePage::CTzAmpNoisePage(CSystemDoc* document, std::uint32_t unitKey, in
     contentLayout()->addLayout(row);
 
     m_panel->attachGraph(m_graph);
-    m_panel->setBinding(&m_binding);
+    bindPanel(m_panel, fieldMap({Field::GateThreshold, Field::GateAttack, Field::GateRange,
+                                 Field::GateRelease, Field::GateBypass}));
     lockGroup(m_panel, ControlGroup::NoiseGate);
     lockGroup(m_fader, ControlGroup::OutputFader);
 }
 
 void CTzAmpNoisePage::refreshFields() {
-    m_panel->refresh();
+    refreshPanels();
     m_fader->refresh();
 }
 

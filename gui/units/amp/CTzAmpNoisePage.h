@@ -1,6 +1,5 @@
 #pragma once
 
-#include "gui/units/amp/AmpFieldBinding.h"
 #include "gui/units/amp/CTzAmpChannelPage.h"
 
 namespace kelo::gui {
@@ -23,7 +22,6 @@ public:
     CGateGraph* graph() const { return m_graph; }
 
 private:
-    AmpFieldBinding m_binding;
     CNoiseGatePanel* m_panel;
     CGateGraph* m_graph;
     CAmpLevelFader* m_fader;

@@ -3,7 +3,6 @@
 #include "core/app/Unit.h"
 #include "gui/controls/CResponseGraph.h"
 #include "gui/doc/CSystemDoc.h"
-#include "gui/edit/CSystemEditor.h"
 #include "gui/panels/CCrossoverPanel.h"
 #include "gui/panels/CEqBandRow.h"
 #include "gui/units/amp/CAmpLevelFader.h"
@@ -17,26 +16,11 @@
 
 namespace kelo::gui {
 
-namespace {
-
-// Each drag of a graph handle undoes as one step; keys are unique per page and drag.
-std::uint64_t nextDragKey() {
-    static std::uint64_t key = 0x4150'0000'0000'0000ULL;
-    return ++key;
-}
-
-} // namespace
-
 CTzAmpOutputPage::CTzAmpOutputPage(CSystemDoc* document, std::uint32_t unitKey, int channel)
-    : CTzAmpChannelPage(document, unitKey, channel),
-      m_crossoverBinding(document, unitKey,
-                         {Field::LowPassType, Field::LowPassFrequency, Field::Phase, Field::HighPassType,
-                          Field::HighPassFrequency},
-                         channel),
-      m_crossover(new CCrossoverPanel), m_banks(new QStackedWidget), m_lowBank(new QRadioButton(tr("EQ 1-5"))),
+    : CTzAmpChannelPage(document, unitKey, channel), m_crossover(new CCrossoverPanel),
+      m_banks(new QStackedWidget), m_lowBank(new QRadioButton(tr("EQ 1-5"))),
       m_highBank(new QRadioButton(tr("EQ 6-10"))), m_graph(new CResponseGraph),
-      m_fader(new CAmpLevelFader(document, unitKey, channel, EditOrigin::ChannelPage, tr("Level"))) {
-    setObjectName(QStringLiteral("channelPage"));
+      m_fader(new CAmpLevelFader(this, channel, EditOrigin::ChannelPage, tr("Level"))) {
     m_crossover->setObjectName(QStringLiteral("crossoverPanel"));
     m_graph->setObjectName(QStringLiteral("responseGraph"));
     m_lowBank->setObjectName(QStringLiteral("eqLowBankButton"));
@@ -47,7 +31,8 @@ CTzAmpOutputPage::CTzAmpOutputPage(CSystemDoc* document, std::uint32_t unitKey, 
     auto* crossoverBox = new QGroupBox(tr("Crossover"));
     auto* crossoverLayout = new QVBoxLayout(crossoverBox);
     crossoverLayout->addWidget(m_crossover);
-    m_crossover->setBinding(&m_crossoverBinding);
+    bindPanel(m_crossover, fieldMap({Field::LowPassType, Field::LowPassFrequency, Field::Phase,
+                                     Field::HighPassType, Field::HighPassFrequency}));
 
     auto* bankButtons = new QButtonGroup(this);
     bankButtons->addButton(m_lowBank, 0);
@@ -59,18 +44,14 @@ CTzAmpOutputPage::CTzAmpOutputPage(CSystemDoc* document, std::uint32_t unitKey, 
         rowsLayout->setContentsMargins(0, 0, 0, 0);
         rowsLayout->addWidget(CEqBandRow::createHeader());
         for (int band = bank * kBandsShown; band < (bank + 1) * kBandsShown; ++band) {
-            auto binding = std::make_unique<AmpFieldBinding>(
-                document, unitKey,
-                std::vector<Field>{Field::OutputEqType, Field::OutputEqFrequency, Field::OutputEqBandwidth,
-                                   Field::OutputEqGain, Field::OutputEqFlat},
-                channel, EditOrigin::ChannelPage, band);
             auto* row = new CEqBandRow(band + 1);
             row->setObjectName(QStringLiteral("eqBandRow%1").arg(band + 1));
-            row->setBinding(binding.get());
+            bindPanel(row, fieldMap({Field::OutputEqType, Field::OutputEqFrequency, Field::OutputEqBandwidth,
+                                     Field::OutputEqGain, Field::OutputEqFlat},
+                                    band));
             connect(row, &CBlockPanel::changed, this, &CTzAmpOutputPage::updateGraph);
             rowsLayout->addWidget(row);
             m_rows[static_cast<std::size_t>(band)] = row;
-            m_bandBindings.push_back(std::move(binding));
         }
         m_banks->addWidget(rows);
     }
@@ -94,15 +75,11 @@ CTzAmpOutputPage::CTzAmpOutputPage(CSystemDoc* document, std::uint32_t unitKey, 
 
     connect(bankButtons, &QButtonGroup::idClicked, this, &CTzAmpOutputPage::showBank);
     connect(m_crossover, &CBlockPanel::changed, this, &CTzAmpOutputPage::updateGraph);
-    connect(m_graph, &CResponseGraph::bandGrabbed, this, [this](int band) {
-        m_dragKey = nextDragKey();
-        bandRow(band)->setHighlighted(true);
-    });
+    connect(m_graph, &CResponseGraph::bandGrabbed, this,
+            [this](int band) { bandRow(band)->setHighlighted(true); });
     connect(m_graph, &CResponseGraph::bandMoved, this, &CTzAmpOutputPage::bandDragged);
-    connect(m_graph, &CResponseGraph::bandReleased, this, [this](int band) {
-        bandRow(band)->setHighlighted(false);
-        m_dragKey = 0;
-    });
+    connect(m_graph, &CResponseGraph::bandReleased, this,
+            [this](int band) { bandRow(band)->setHighlighted(false); });
 
     lockGroup(crossoverBox, ControlGroup::OutputFilters);
     lockGroup(m_banks, ControlGroup::OutputFilters);
@@ -122,14 +99,8 @@ void CTzAmpOutputPage::bandDragged(int band, int frequencyIndex, int gainIndex) 
     if (band < 0 || band >= kBandCount) {
         return;
     }
-    const auto ref = [this, band](Field field) {
-        return FieldRef{field, static_cast<std::uint8_t>(channel()), static_cast<std::uint8_t>(band)};
-    };
-    CSystemEditor& editor = document()->editor();
-    editor.setField(unitKey(), ref(Field::OutputEqFrequency), static_cast<std::uint32_t>(frequencyIndex),
-                    EditOrigin::ChannelPage, m_dragKey);
-    editor.setField(unitKey(), ref(Field::OutputEqGain), static_cast<std::uint32_t>(gainIndex),
-                    EditOrigin::ChannelPage, m_dragKey);
+    setField(ref(Field::OutputEqFrequency, band), static_cast<std::uint32_t>(frequencyIndex));
+    setField(ref(Field::OutputEqGain, band), static_cast<std::uint32_t>(gainIndex));
     bandRow(band)->refresh();
 }
 
@@ -144,10 +115,7 @@ void CTzAmpOutputPage::updateGraph() {
 }
 
 void CTzAmpOutputPage::refreshFields() {
-    m_crossover->refresh();
-    for (CEqBandRow* row : m_rows) {
-        row->refresh();
-    }
+    refreshPanels();
     m_fader->refresh();
     updateGraph();
 }

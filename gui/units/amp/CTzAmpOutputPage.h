@@ -1,11 +1,8 @@
 #pragma once
 
-#include "gui/units/amp/AmpFieldBinding.h"
 #include "gui/units/amp/CTzAmpChannelPage.h"
 
 #include <array>
-#include <memory>
-#include <vector>
 
 class QRadioButton;
 class QStackedWidget;
@@ -43,8 +40,6 @@ private:
     void updateGraph();
     void bandDragged(int band, int frequencyIndex, int gainIndex);
 
-    AmpFieldBinding m_crossoverBinding;
-    std::vector<std::unique_ptr<AmpFieldBinding>> m_bandBindings;
     CCrossoverPanel* m_crossover;
     std::array<CEqBandRow*, kBandCount> m_rows{};
     QStackedWidget* m_banks;
@@ -53,7 +48,6 @@ private:
     CResponseGraph* m_graph;
     CAmpLevelFader* m_fader;
     int m_bank = 0;
-    std::uint64_t m_dragKey = 0;
 };
 
 } // namespace kelo::gui

@@ -1,5 +1,5 @@
-#include "core/edit/AmpSheetPages.h"
 #include "core/edit/AmpMeterLevels.h"
+#include "core/edit/SheetPages.h"
 
 #include <gtest/gtest.h>
 
@@ -10,20 +10,20 @@ using kelo::ampStartPage;
 
 TEST(AmpSheetPages, BlockButtonsOpenTheirChannelsPageInBothPageLists) {
     // Unganged: HumCanc A, B, Gate A, B, MComp A, B, Delay, Ch A, Ch B, Gain/Comp, Global.
-    EXPECT_EQ(ampStartPage(false, AmpBlock::Hum, 1), 1u);
-    EXPECT_EQ(ampStartPage(false, AmpBlock::Noise, 0), 2u);
-    EXPECT_EQ(ampStartPage(false, AmpBlock::MultiComp, 1), 5u);
-    EXPECT_EQ(ampStartPage(false, AmpBlock::MDelay, 1), 6u);
-    EXPECT_EQ(ampStartPage(false, AmpBlock::XOver, 1), 8u);
-    EXPECT_EQ(ampStartPage(false, AmpBlock::Eq, 0), 7u);
-    EXPECT_EQ(ampStartPage(false, AmpBlock::Limiter, 1), 9u);
+    EXPECT_EQ(ampStartPage(AmpBlock::Hum, 1, false), 1u);
+    EXPECT_EQ(ampStartPage(AmpBlock::Noise, 0, false), 2u);
+    EXPECT_EQ(ampStartPage(AmpBlock::MultiComp, 1, false), 5u);
+    EXPECT_EQ(ampStartPage(AmpBlock::MDelay, 1, false), 6u);
+    EXPECT_EQ(ampStartPage(AmpBlock::XOver, 1, false), 8u);
+    EXPECT_EQ(ampStartPage(AmpBlock::Eq, 0, false), 7u);
+    EXPECT_EQ(ampStartPage(AmpBlock::Limiter, 1, false), 9u);
     // Ganged: HumCanc A+B, Gate A+B, MComp A+B, Delay, Ch A+B, Gain/Comp, Global; B opens the A+B page.
-    EXPECT_EQ(ampStartPage(true, AmpBlock::Hum, 1), 0u);
-    EXPECT_EQ(ampStartPage(true, AmpBlock::MultiComp, 1), 2u);
-    EXPECT_EQ(ampStartPage(true, AmpBlock::Eq, 1), 4u);
-    EXPECT_EQ(ampStartPage(true, AmpBlock::Gain, 1), 5u);
-    // A channel out of range never opens a page past the list.
-    EXPECT_EQ(ampStartPage(false, AmpBlock::Eq, 7), 7u);
+    EXPECT_EQ(ampStartPage(AmpBlock::Hum, 1, true), 0u);
+    EXPECT_EQ(ampStartPage(AmpBlock::MultiComp, 1, true), 2u);
+    EXPECT_EQ(ampStartPage(AmpBlock::Eq, 1, true), 4u);
+    EXPECT_EQ(ampStartPage(AmpBlock::Gain, 1, true), 5u);
+    // A channel out of range counts as A.
+    EXPECT_EQ(ampStartPage(AmpBlock::Eq, 7, false), 7u);
 }
 
 TEST(AmpMeterLevels, ConnectedUnitLightsLimiterLampsFromOutputFieldsOthersStayDark) {
