@@ -50,8 +50,79 @@ std::vector<SheetPage> processorSheetPages(Family family, bool inputGanging, boo
     return pages;
 }
 
-std::vector<SheetPage> ampSheetPages(bool /*ganging*/) {
-    return {};
+std::vector<SheetPage> ampSheetPages(bool ganging) {
+    struct ChannelPages {
+        PageKind kind;
+        const char* ganged;
+        const char* a;
+        const char* b;
+    };
+    static constexpr ChannelPages kHum{PageKind::HumCanceller, "HumCanc A+B", "HumCanc A", "HumCanc B"};
+    static constexpr ChannelPages kGate{PageKind::NoiseGate, "Gate A+B", "Gate A", "Gate B"};
+    static constexpr ChannelPages kComp{PageKind::MultiComp, "MComp A+B", "MComp A", "MComp B"};
+    static constexpr ChannelPages kChannel{PageKind::Channel, "Ch A+B", "Ch A", "Ch B"};
+
+    std::vector<SheetPage> pages;
+    const auto addChannelPages = [&](const ChannelPages& kind) {
+        if (ganging) {
+            pages.push_back(SheetPage{kind.kind, kind.ganged, 0, true, 0});
+        } else {
+            pages.push_back(SheetPage{kind.kind, kind.a, 0, false, 0});
+            pages.push_back(SheetPage{kind.kind, kind.b, 1, false, 0});
+        }
+    };
+    addChannelPages(kHum);
+    addChannelPages(kGate);
+    addChannelPages(kComp);
+    pages.push_back(SheetPage{PageKind::Delay, "Delay", 0, false, 0});
+    addChannelPages(kChannel);
+    pages.push_back(SheetPage{PageKind::GainComp, "Gain/Comp", 0, false, 0});
+    pages.push_back(SheetPage{PageKind::Global, "Global", 0, false, 0});
+    return pages;
+}
+
+std::string ampBlockName(AmpBlock block) {
+    static constexpr const char* kNames[kAmpBlockCount] = {"Hum",   "Noise", "Multi-Comp", "M-Delay",
+                                                           "XOver", "Eq",    "Gain",       "Limiter"};
+    const auto index = static_cast<std::size_t>(block);
+    return index < kAmpBlockCount ? kNames[index] : "";
+}
+
+std::size_t ampStartPage(AmpBlock block, std::size_t channel, bool ganging) {
+    PageKind kind = PageKind::Global;
+    switch (block) {
+    case AmpBlock::Hum:
+        kind = PageKind::HumCanceller;
+        break;
+    case AmpBlock::Noise:
+        kind = PageKind::NoiseGate;
+        break;
+    case AmpBlock::MultiComp:
+        kind = PageKind::MultiComp;
+        break;
+    case AmpBlock::MDelay:
+        kind = PageKind::Delay;
+        break;
+    case AmpBlock::XOver:
+    case AmpBlock::Eq:
+        kind = PageKind::Channel;
+        break;
+    case AmpBlock::Gain:
+    case AmpBlock::Limiter:
+        kind = PageKind::GainComp;
+        break;
+    }
+    const std::size_t wanted = !ganging && channel == 1 ? 1 : 0;
+    const std::vector<SheetPage> pages = ampSheetPages(ganging);
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        const bool perChannel = pages[i].kind == PageKind::HumCanceller ||
+                                pages[i].kind == PageKind::NoiseGate ||
+                                pages[i].kind == PageKind::MultiComp || pages[i].kind == PageKind::Channel;
+        if (pages[i].kind == kind && (!perChannel || pages[i].channel == wanted)) {
+            return i;
+        }
+    }
+    return 0;
 }
 
 std::size_t processorStartPage(ProcessorBlock block, std::size_t channel, bool inputGanging,

@@ -10,13 +10,26 @@
 namespace kelo {
 
 /// What a page of a unit's edit sheet shows.
-enum class PageKind { Gain, NoiseGate, Limiter, Delay, Input, Output, Global };
+enum class PageKind {
+    Gain,
+    NoiseGate, ///< also the amplifier's gate pages
+    Limiter,
+    Delay,
+    Input,
+    Output,
+    Global,
+    HumCanceller, ///< amplifier: a channel's hum canceller
+    MultiComp,    ///< amplifier: a channel's two-band compressor
+    Channel,      ///< amplifier: a channel's crossover, output EQ and level
+    GainComp      ///< amplifier: both levels and limiters
+};
 
 /// One page of an edit sheet: what it shows, its title, and the channels it edits.
 struct SheetPage {
     PageKind kind = PageKind::Gain;
     std::string title;
-    /// Input pages: input 0 (A) or 1 (B); output pages: output 0..5 (the first of a ganged pair).
+    /// Input pages: input 0 (A) or 1 (B); output pages: output 0..5 (the first of a ganged pair);
+    /// amplifier channel pages: channel 0 (A) or 1 (B).
     std::size_t channel = 0;
     /// True when the page edits a ganged pair ("Input A + B", "Output 3 + 4").
     bool pair = false;
@@ -29,8 +42,22 @@ struct SheetPage {
 /// The two processor families differ only in the limiter page's title ("Limiter" / "Comp/Limit").
 std::vector<SheetPage> processorSheetPages(Family family, bool inputGanging, bool outputGanging);
 
-/// The pages of an amplifier unit's sheet; the amplifier's windows fill this in.
+/// The pages of an amplifier unit's sheet, in order, chosen by `AmpGanging` when the sheet is built:
+/// one page per channel for the hum canceller, gate, compressor and channel pages ("HumCanc A",
+/// "HumCanc B"), or one page each for both channels while ganged ("HumCanc A+B", editing A and
+/// mirroring to B); then "Delay", "Gain/Comp" and "Global" once.
 std::vector<SheetPage> ampSheetPages(bool ganging);
+
+/// The blocks of an amplifier unit's block diagram, each row in the order the signal meets them.
+enum class AmpBlock { Hum, Noise, MultiComp, MDelay, XOver, Eq, Gain, Limiter };
+inline constexpr std::size_t kAmpBlockCount = 8;
+
+/// Button text of a block: "Hum", "Noise", "Multi-Comp", "M-Delay", "XOver", "Eq", "Gain", "Limiter".
+std::string ampBlockName(AmpBlock block);
+
+/// The page a block button of channel 0 (A) or 1 (B) opens, counted in the page list of the ganging
+/// state. Channel B's buttons open the A+B page while ganged; a channel outside 0..1 counts as A.
+std::size_t ampStartPage(AmpBlock block, std::size_t channel, bool ganging);
 
 /// The blocks of a processor unit's block diagram that carry a button.
 enum class ProcessorBlock {

@@ -1,9 +1,9 @@
 #include "gui/frame/CUnitChildFrame.h"
 
 #include "gui/doc/CSystemDoc.h"
+#include "gui/units/amp/CTzAmpView.h"
 #include "gui/units/processor/CTz48PView.h"
 #include "gui/units/processor/CTz48View.h"
-#include "gui/view/CTzAmpView.h"
 
 #include <QCloseEvent>
 
