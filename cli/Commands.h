@@ -16,6 +16,7 @@ void registerScanCommand(CLI::App& app, CliContext& context);
 void registerPullCommand(CLI::App& app, CliContext& context);
 void registerPushCommand(CLI::App& app, CliContext& context);
 void registerRecallCommand(CLI::App& app, CliContext& context);
+void registerStoreCommand(CLI::App& app, CliContext& context);
 
 /// Runs the kelo tool on the given arguments, writing to the context's streams.
 /// @return the process exit code.

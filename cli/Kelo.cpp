@@ -14,6 +14,7 @@ int runKelo(int argc, const char* const* argv, CliContext& context) {
     registerPullCommand(app, context);
     registerPushCommand(app, context);
     registerRecallCommand(app, context);
+    registerStoreCommand(app, context);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
