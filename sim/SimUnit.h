@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/edit/ParameterAddress.h"
 #include "sim/SimFaults.h"
 
 #include <array>
@@ -12,12 +13,7 @@
 namespace kelo::sim {
 
 /// Where a parameter set on the line lands: block code, channel or band index, parameter offset.
-struct ParameterAddress {
-    std::uint8_t block = 0;
-    std::uint8_t index = 0;
-    std::uint8_t offset = 0;
-    auto operator<=>(const ParameterAddress&) const = default;
-};
+using ParameterAddress = kelo::ParameterAddress;
 
 /// A dump transfer the unit has opened and not yet finished.
 struct SimTransfer {

@@ -5,6 +5,7 @@
 #include "gui/dialogs/Dialogs.h"
 #include "gui/doc/CNewTypeDlg.h"
 #include "gui/doc/CSystemDoc.h"
+#include "gui/edit/CSystemEditor.h"
 #include "gui/frame/CMainFrame.h"
 #include "gui/frame/CUnitChildFrame.h"
 
@@ -132,9 +133,10 @@ CSystemDoc* CDocManager::openSystemFile(const QString& path) {
                                      [&](const CSystemDoc* open) { return open->family() == *family; });
     if (oldest != m_documents.end()) {
         CSystemDoc* replaced = *oldest;
+        const bool hadEdits = replaced->isModified();
         replaced->setModified(true);
         if (!saveModified(replaced)) {
-            replaced->setModified(false);
+            replaced->setModified(hadEdits);
             return nullptr;
         }
         destroy(replaced);
@@ -195,26 +197,36 @@ bool CDocManager::writeDocument(CSystemDoc* document, const QString& path) {
     }
     document->setPath(QFileInfo(path).absoluteFilePath());
     document->setModified(false);
+    document->editor().documentSaved();
     emit documentSaved(document->path());
     return true;
 }
 
 void CDocManager::closeDocument(CSystemDoc* document) {
+    const bool hadEdits = document->isModified();
     document->setModified(true);
     if (!saveModified(document)) {
-        document->setModified(false);
+        document->setModified(hadEdits);
         return;
     }
     destroy(document);
 }
 
 bool CDocManager::closeAllDocuments() {
-    // Edits never mark a system as changed, so every open system is asked about, not only the active one.
+    // The active system is always asked about; every other one only when it holds unsaved edits.
+    CSystemDoc* active = activeDocument();
+    std::vector<std::pair<CSystemDoc*, bool>> marks;
     for (CSystemDoc* document : m_documents) {
-        document->setModified(true);
+        marks.emplace_back(document, document->isModified());
+    }
+    for (CSystemDoc* document : m_documents) {
+        if (document == active) {
+            document->setModified(true);
+        }
         if (!saveModified(document)) {
-            for (CSystemDoc* open : m_documents) {
-                open->setModified(false);
+            // A system saved meanwhile stays unmarked; the others keep the mark they had.
+            for (const auto& [open, mark] : marks) {
+                open->setModified(mark && open->isModified());
             }
             return false;
         }

@@ -1,13 +1,14 @@
 #include "gui/doc/CSystemDoc.h"
 
-#include "gui/app/CEditorApp.h"
 #include "core/app/PresetLabel.h"
+#include "core/units/presets/FactoryPrograms.h"
+#include "core/units/processor/RoutingMode.h"
+#include "gui/app/CEditorApp.h"
 #include "gui/dialogs/Dialogs.h"
 #include "gui/doc/CStartDlg.h"
 #include "gui/doc/CUnitDlg.h"
+#include "gui/edit/CSystemEditor.h"
 #include "gui/frame/CUnitChildFrame.h"
-#include "core/units/presets/FactoryPrograms.h"
-#include "core/units/processor/RoutingMode.h"
 #include "gui/view/CT48View.h"
 
 #include <QFileInfo>
@@ -18,7 +19,15 @@
 namespace kelo::gui {
 
 CSystemDoc::CSystemDoc(QMdiArea* area, UnitSystem system, QObject* parent)
-    : QObject(parent), m_area(area), m_system(std::move(system)) {}
+    : QObject(parent), m_area(area), m_system(std::move(system)),
+      m_editor(std::make_unique<CSystemEditor>(*this)) {}
+
+void CSystemDoc::setModified(bool modified) {
+    if (m_modified != modified) {
+        m_modified = modified;
+        emit modifiedChanged(modified);
+    }
+}
 
 CSystemDoc::~CSystemDoc() {
     m_closing = true;
@@ -158,6 +167,8 @@ void CSystemDoc::ModifyUnit(std::uint32_t unitKey) {
     if (lineHooks().sendGanging) {
         lineHooks().sendGanging(*this, unitKey);
     }
+    setModified(true);
+    m_editor->unitChangedOutside(unitKey);
     refreshUnitWindow(unitKey);
 }
 
@@ -204,7 +215,10 @@ QString CSystemDoc::unitCaption(std::uint32_t unitKey) const {
 }
 
 bool CSystemDoc::confirmDeleteUnit(std::uint32_t unitKey) {
-    m_modified = false;
+    // The mark is cleared so that closing the last unit window ends the system without a prompt; a
+    // unit that stays (Cancel) or a system that keeps other units keeps its edits marked.
+    const bool wasModified = m_modified;
+    setModified(false);
     const Unit* unit = m_system.FindUnit(unitKey);
     if (unit == nullptr) {
         return true;
@@ -215,9 +229,12 @@ bool CSystemDoc::confirmDeleteUnit(std::uint32_t unitKey) {
         dialogParent(),
         MessageRequest{question, {}, MessageIcon::Question, QMessageBox::Ok | QMessageBox::Cancel});
     if (answer != QMessageBox::Ok) {
+        setModified(wasModified);
         return false;
     }
     const std::vector<std::uint32_t> removed = m_system.DeleteUnit(unitKey);
+    setModified(!m_system.empty());
+    m_editor->systemChangedOutside();
     if (m_onLine && lineHooks().unitRemoved) {
         for (const std::uint32_t id : removed) {
             lineHooks().unitRemoved(*this, static_cast<int>(id));
@@ -250,6 +267,7 @@ void CSystemDoc::DeleteContents() {
     }
     m_frames.clear();
     m_system.clear();
+    m_editor->systemChangedOutside();
 }
 
 void CSystemDoc::refreshConnectionIndicators() {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/family/Family.h"
 #include "core/app/UnitSystem.h"
+#include "core/family/Family.h"
 
 #include <QObject>
 #include <QString>
@@ -17,6 +17,7 @@ class QMdiArea;
 namespace kelo::gui {
 
 class CSystemDoc;
+class CSystemEditor;
 class CUnitChildFrame;
 
 /// What the Network Scan choice of a new system produced.
@@ -76,7 +77,11 @@ public:
     void setTitle(const QString& title) { m_title = title; }
 
     bool isModified() const { return m_modified; }
-    void setModified(bool modified) { m_modified = modified; }
+    /// Sets the modified mark; the unit windows' captions follow (modifiedChanged).
+    void setModified(bool modified);
+
+    /// The only code that changes unit records from the pages (edit path, undo and redo).
+    CSystemEditor& editor() const { return *m_editor; }
 
     bool isOnLine() const { return m_onLine; }
     /// Sets the on-line flag; the main frame's status pane and the connection indicators follow.
@@ -120,6 +125,7 @@ public slots:
 
 signals:
     void onLineChanged(bool onLine);
+    void modifiedChanged(bool modified);
     /// The last unit window closed; the document is to be destroyed.
     void lastWindowClosed(kelo::gui::CSystemDoc* document);
 
@@ -137,6 +143,7 @@ private:
     bool m_modified = false;
     bool m_onLine = false;
     bool m_closing = false;
+    std::unique_ptr<CSystemEditor> m_editor;
 };
 
 /// The 2-in/6-out family's document.

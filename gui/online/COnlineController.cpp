@@ -1,16 +1,17 @@
 #include "gui/online/COnlineController.h"
 
-#include "gui/app/CEditorApp.h"
-#include "core/comm/protocol/FamilyLine.h"
-#include "core/comm/line/PortDevices.h"
 #include "core/comm/engine/SystemTransfer.h"
 #include "core/comm/engine/UnitDumps.h"
 #include "core/comm/engine/UnitTransfer.h"
+#include "core/comm/line/PortDevices.h"
+#include "core/comm/protocol/FamilyLine.h"
+#include "core/units/presets/FactoryPrograms.h"
+#include "gui/app/CEditorApp.h"
 #include "gui/doc/CSystemDoc.h"
+#include "gui/edit/CSystemEditor.h"
 #include "gui/frame/CMainFrame.h"
 #include "gui/online/CTransferDlg.h"
 #include "gui/options/COptionSheet.h"
-#include "core/units/presets/FactoryPrograms.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,12 +21,6 @@
 namespace kelo::gui {
 
 namespace {
-
-/// Unit-wide parameter address of the ganging flags.
-constexpr std::uint8_t kGangingBlock = 0x35;
-constexpr std::uint8_t kUnitWideIndex = 255;
-constexpr std::uint8_t kInputGangingParameter = 0x0F;
-constexpr std::uint8_t kOutputGangingParameter = 0x10;
 
 /// Keeps the wait cursor up while the GUI thread waits for the line.
 class WaitCursor {
@@ -109,6 +104,10 @@ void COnlineController::attach(CMainFrame& frame) {
     hooks.connectionState = [this](int busId) {
         return static_cast<int>(engine().GetConnectionEntry(static_cast<std::uint32_t>(busId)).state);
     };
+    CSystemEditor::sendHook() = [this](CSystemDoc& document, const EditResult& edit) {
+        postEdit(document, edit);
+    };
+    CSystemEditor::linkSetting() = [this] { return m_app.settings().link != 0; };
 }
 
 void COnlineController::goOnLine(CSystemDoc& document) {
@@ -263,15 +262,31 @@ void COnlineController::sendGanging(CSystemDoc& document, std::uint32_t unitKey)
     if (unit == nullptr || m_app.onLineDocument() != &document || !m_engine) {
         return;
     }
+    // Posted, like every edit: the window never waits on the line.
     const std::uint8_t model = familyLine(document.family()).model;
     if (const ProcessorUnit* processor = unit->processor()) {
-        m_engine->SendParameter(unit->busId(), model, kGangingBlock, kUnitWideIndex, kInputGangingParameter,
+        m_engine->PostParameter(unit->busId(), model, kInputGangingAddress,
                                 static_cast<std::uint16_t>(processor->live.inputGanging()));
-        m_engine->SendParameter(unit->busId(), model, kGangingBlock, kUnitWideIndex, kOutputGangingParameter,
+        m_engine->PostParameter(unit->busId(), model, kOutputGangingAddress,
                                 static_cast<std::uint16_t>(processor->live.outputGanging()));
     } else if (const AmpUnit* amp = unit->amp()) {
-        m_engine->SendParameter(unit->busId(), model, kGangingBlock, kUnitWideIndex, kInputGangingParameter,
+        m_engine->PostParameter(unit->busId(), model, kInputGangingAddress,
                                 static_cast<std::uint16_t>(amp->live.ganging()));
+    }
+}
+
+void COnlineController::postEdit(CSystemDoc& document, const EditResult& edit) {
+    // Only the system that owns the line talks to it: another system's unit may share the identifier.
+    if (m_app.onLineDocument() != &document || !m_engine) {
+        return;
+    }
+    for (const ParameterSend& send : edit.sends) {
+        m_engine->PostParameter(send.busId, send.model, send.address, send.value);
+    }
+    for (const std::uint32_t key : edit.wholeSettingsUnits) {
+        if (const Unit* unit = document.system().FindUnit(key)) {
+            unit->visit([&](const auto& record) { m_engine->PostUnitSettings(unit->busId(), record.live); });
+        }
     }
 }
 

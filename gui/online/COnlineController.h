@@ -3,6 +3,7 @@
 #include "core/app/CGeneralSettings.h"
 #include "core/comm/engine/CommEngine.h"
 #include "core/comm/protocol/DiagnosticLog.h"
+#include "core/edit/ParameterEdit.h"
 #include "gui/online/CEngineNotifier.h"
 #include "gui/online/CNetworkScanDlg.h"
 
@@ -61,6 +62,8 @@ private:
     void transferUnits(CSystemDoc& document, ScanDirection direction, int count, QWidget* parent);
     void stopEngineFor(CSystemDoc& document);
     void sendGanging(CSystemDoc& document, std::uint32_t unitKey);
+    /// Posts an edit's sends to the engine's queue when the document is the one on line.
+    void postEdit(CSystemDoc& document, const EditResult& edit);
     void refreshOnLineViews();
     CSystemDoc* activeDocument() const;
 

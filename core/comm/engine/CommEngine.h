@@ -1,12 +1,13 @@
 #pragma once
 
-#include "core/family/Family.h"
+#include "core/comm/engine/ParameterQueue.h"
 #include "core/comm/line/Clock.h"
 #include "core/comm/line/CommResult.h"
+#include "core/comm/line/SerialLine.h"
 #include "core/comm/protocol/ConnectionEntry.h"
 #include "core/comm/protocol/DiagnosticLog.h"
 #include "core/comm/protocol/MessageExchange.h"
-#include "core/comm/line/SerialLine.h"
+#include "core/family/Family.h"
 
 #include <array>
 #include <functional>
@@ -80,6 +81,21 @@ public:
     CommResult SendParameter(std::uint32_t unitId, std::uint8_t model, std::uint8_t blockCode,
                              std::uint8_t index, std::uint8_t offset, std::uint16_t value);
 
+    /// Queues one parameter for the worker, which sends it between polls with SendParameter(); returns
+    /// at once. A newer value for the same unit and address replaces a waiting one. Nothing is queued
+    /// while the engine is not running.
+    void PostParameter(std::uint32_t unitId, std::uint8_t model, ParameterAddress address,
+                       std::uint16_t value);
+    /// Queues a unit's whole settings image for the worker (sent like SendUnitSettings()).
+    void PostUnitSettings(std::uint32_t unitId, const LiveParams& live);
+    void PostUnitSettings(std::uint32_t unitId, const AmpLiveParams& live);
+    /// Messages waiting in the queue.
+    std::size_t PendingSends() const { return m_posted.size(); }
+    /// Sends every waiting message now on the caller's thread (before stopping, and in tests).
+    void FlushPostedSends();
+    /// Called on the sending thread after each posted message went out (or was refused).
+    void setSendObserver(std::function<void(const QueuedSend&, CommResult)> observer);
+
     /// A copy of the entry of identifier @p id (0..31); a default entry for any other identifier.
     ConnectionEntry GetConnectionEntry(std::uint32_t id) const;
     /// Replaces the entry of @p id; ignored for identifiers outside 0..31.
@@ -146,6 +162,8 @@ private:
     /// Tells a registered scan dialog that a sweep is complete, then forgets the dialog.
     void notifyFirstSweep();
     void notifyRefresh();
+    /// Sends the waiting posted messages; called by the worker between polls.
+    void sendPosted();
     CommResult closeLine();
 
     Clock& m_clock;
@@ -158,6 +176,10 @@ private:
     mutable std::recursive_mutex m_portMutex;
     std::unique_ptr<SerialLine> m_line;
     std::unique_ptr<MessageExchange> m_exchange;
+
+    ParameterQueue m_posted;
+    std::mutex m_observerMutex;
+    std::function<void(const QueuedSend&, CommResult)> m_sendObserver;
 
     /// Table lock: the connection table, the running flag and the connection baud index.
     mutable std::mutex m_tableMutex;

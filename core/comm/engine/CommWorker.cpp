@@ -124,6 +124,7 @@ void CommEngine::sweep() {
         if (polled) {
             notifyIdentifierPolled();
         }
+        sendPosted();
     }
     notifyFirstSweep();
     notifyRefresh();

@@ -1,19 +1,15 @@
 #include "core/comm/engine/SystemTransfer.h"
 
+#include "core/edit/ParameterAddress.h"
+
 #include "core/app/UnitSystem.h"
-#include "core/comm/protocol/FamilyLine.h"
 #include "core/comm/engine/UnitDumps.h"
 #include "core/comm/engine/UnitTransfer.h"
+#include "core/comm/protocol/FamilyLine.h"
 
 namespace kelo {
 
 namespace {
-
-// Ganging flags on the line: unit-wide block 0x35, index 255.
-constexpr std::uint8_t kGangingBlock = 0x35;
-constexpr std::uint8_t kUnitWideIndex = 255;
-constexpr std::uint8_t kInputGangingOffset = 0x0F;
-constexpr std::uint8_t kOutputGangingOffset = 0x10;
 
 void tell(const TransferProgress& progress, const std::string& label) {
     if (progress.label) {
@@ -84,8 +80,9 @@ TransferOutcome SystemTransfer::sendConnectedUnits(const UnitSystem& system,
 void SystemTransfer::RenumberAfterScan(UnitSystem& system) {
     const std::uint8_t model = familyLine(system.family()).model;
     for (Unit* unit : system.RenumberAfterScan()) {
-        m_engine.SendParameter(unit->busId(), model, kGangingBlock, kUnitWideIndex, kInputGangingOffset, 0);
-        m_engine.SendParameter(unit->busId(), model, kGangingBlock, kUnitWideIndex, kOutputGangingOffset, 0);
+        for (const ParameterAddress& flag : {kInputGangingAddress, kOutputGangingAddress}) {
+            m_engine.SendParameter(unit->busId(), model, flag.block, flag.index, flag.offset, 0);
+        }
     }
     m_engine.setViewRefresh(true);
 }
