@@ -5,11 +5,12 @@
 #include "gui/app/CEditorApp.h"
 #include "gui/dialogs/Dialogs.h"
 #include "gui/doc/CSystemDoc.h"
+#include "gui/edit/CSystemEditor.h"
 #include "gui/online/COnlineController.h"
 #include "gui/program/CProgramNameDlg.h"
 #include "gui/program/CProgramSendJob.h"
 
-#include <QFontDatabase>
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -126,6 +127,14 @@ CProgramBar::CProgramBar(CSystemDoc* document, std::uint32_t unitKey, QWidget* p
         }
     }
     m_scroll->setValue(static_cast<int>(m_first));
+    // The lock level is changed in the Options sheet; the bar follows when focus comes back from it.
+    connect(qApp, &QApplication::focusChanged, this,
+            [this] { setEnabled(unit() != nullptr && !totalLock() && !m_job); });
+    connect(&document->editor(), &CSystemEditor::unitReplaced, this, [this](std::uint32_t key) {
+        if (key == m_unitKey) {
+            refresh();
+        }
+    });
     refresh();
 }
 
@@ -294,10 +303,14 @@ void CProgramBar::run(const ProgramRequest& request, const QString& labelFormat)
 }
 
 void CProgramBar::announce(const std::vector<std::uint32_t>& unitKeys) {
-    refresh();
+    // The programs and settings of these units changed as a whole: their undo history no longer
+    // applies, and every window showing them redraws (pages, routing picture, caption, this bar).
+    m_document->setModified(true);
     for (const std::uint32_t key : unitKeys) {
+        m_document->editor().unitChangedOutside(key);
         m_document->refreshUnitWindow(key);
     }
+    refresh();
     emit unitsChanged(unitKeys);
 }
 

@@ -39,7 +39,6 @@ public:
 
     /// Results of each unit's sends, in plan order; complete once finished() was emitted.
     const std::vector<CommResult>& results() const { return m_results; }
-    CProgramProgressDlg* progressDialog() const { return m_dialog; }
 
 signals:
     /// Every unit was sent; the dialog is closed.

@@ -1,13 +1,13 @@
 #include "cli/Commands.h"
 
+#include "core/app/SystemFile.h"
+#include "core/comm/images/AmpImage.h"
+#include "core/comm/images/ProcessorImage.h"
+#include "core/comm/line/Clock.h"
+#include "core/units/presets/FactoryPrograms.h"
 #include "sim/DefaultImages.h"
 #include "sim/Simulator.h"
 #include "tests/support/TempDir.h"
-#include "core/app/SystemFile.h"
-#include "core/comm/images/AmpImage.h"
-#include "core/comm/line/Clock.h"
-#include "core/comm/images/ProcessorImage.h"
-#include "core/units/presets/FactoryPrograms.h"
 
 #include <gtest/gtest.h>
 
@@ -213,7 +213,6 @@ TEST(TransferCommandsTest, PlusRefusesAMonoProgramWhileGanged) {
     EXPECT_EQ(sim.unit(0).settingsImage, before);
 }
 
-
 // A system file of @p family with units at the shown identifiers 1 and 3.
 std::string storeFixture(const test::TempDir& dir, Family family) {
     UnitSystem system(family);
@@ -231,24 +230,25 @@ TEST(TransferCommandsTest, StoreWritesTheProgramIntoTheFileAndRefusesBadOptionsU
     test::TempDir dir;
     const std::string path = storeFixture(dir, Family::Tz48);
     const auto original = readWholeFile(path);
-    for (const std::vector<std::string>& bad :
-         {std::vector<std::string>{"--id", "2", "--user", "1"}, {"--id", "3", "--user", "65"},
-          {"--id", "3", "--user", "1", "--name", "Thirteen char"}, {"--id", "3", "--user", "1", "--name", "Î©"},
-          {"--id", "3", "--user", "1", "--baud", "2"}}) {
+    for (const std::vector<std::string>& bad : {std::vector<std::string>{"--id", "2", "--user", "1"},
+                                                {"--id", "3", "--user", "65"},
+                                                {"--id", "3", "--user", "1", "--name", "Thirteen char"},
+                                                {"--id", "3", "--user", "1", "--name", "\xce\xa9"},
+                                                {"--id", "3", "--user", "1", "--baud", "2"}}) {
         std::vector<std::string> args{"store", path};
         args.insert(args.end(), bad.begin(), bad.end());
         EXPECT_NE(kelo(args).exitCode, 0) << bad.back();
         EXPECT_EQ(readWholeFile(path), original);
     }
 
-    const KeloRun store = kelo({"store", path, "--id", "3", "--user", "6", "--name", "Fill Ã©"});
+    const KeloRun store = kelo({"store", path, "--id", "3", "--user", "6", "--name", "Fill \xc3\xa9"});
     ASSERT_EQ(store.exitCode, 0) << store.err;
     const SystemFileReadResult read = loadSystemFile(path);
     ASSERT_TRUE(read.ok());
     const ProcessorUnit& right = *read.system->units()[1]->processor();
     EXPECT_EQ(right.programs[5].used, 1u);
     EXPECT_EQ(right.programs[5].sumDelayMm, 3333u);
-    EXPECT_EQ(right.programs[5].name, makeProgramName("Fill é"));
+    EXPECT_EQ(right.programs[5].name, makeProgramName("Fill \xe9"));
     EXPECT_EQ(right.live.currentProgram(), 15u);
     EXPECT_EQ(read.system->units()[0]->processor()->programs[5].used, 0u);
 }
@@ -271,8 +271,9 @@ TEST(TransferCommandsTest, StoreWithAPortStoresOnTheUnitToo) {
     // Unit 1 does not answer: exit 2 and the file stays as it was.
     waitForLineReset(sim, 2);
     const auto before = readWholeFile(path);
-    EXPECT_EQ(kelo({"store", path, "--id", "1", "--user", "1", "--port", sim.devicePath(), "--baud", "0"}).exitCode,
-              2);
+    EXPECT_EQ(
+        kelo({"store", path, "--id", "1", "--user", "1", "--port", sim.devicePath(), "--baud", "0"}).exitCode,
+        2);
     EXPECT_EQ(readWholeFile(path), before);
 }
 

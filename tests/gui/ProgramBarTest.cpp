@@ -83,7 +83,7 @@ class ProgramBarTest : public QObject {
 
 private slots:
     void initTestCase() {
-        test::prepareGuiTest();
+        gui::test::prepareGuiTest();
         CNetworkScanDlg::setTickInterval(std::chrono::milliseconds(1));
     }
 
@@ -165,7 +165,7 @@ private slots:
         bar.setFirstVisible(10);
         QString title;
         bool warningShown = true;
-        test::onNextModal([&](QDialog& dialog) {
+        gui::test::onNextModal([&](QDialog& dialog) {
             title = dialog.windowTitle();
             warningShown = dialog.findChild<QLabel*>(QStringLiteral("warningLabel"))->isVisible();
             dialog.findChild<QLineEdit*>(QStringLiteral("programNameLineEdit"))
@@ -182,11 +182,18 @@ private slots:
         QCOMPARE(unit.currentProgram(), 15u);
         QCOMPARE(bar.locationColour(5), CProgramBar::kCurrentColour);
         QVERIFY(document.unitFrames().front()->windowTitle().contains(QStringLiteral("06U.Front")));
+        // KELO_SCREENSHOT_DIR=docs/screenshots keeps a picture of the bar for the README.
+        if (const QString folder = qEnvironmentVariable("KELO_SCREENSHOT_DIR"); !folder.isEmpty()) {
+            record.programs[7].used = 1;
+            bar.refresh();
+            bar.resize(bar.sizeHint());
+            QVERIFY(bar.grab().save(folder + QStringLiteral("/program-bar.png")));
+        }
 
         record.live.sumDelayMm = 99;
         store->click();
         QString name;
-        test::onNextModal([&](QDialog& dialog) {
+        gui::test::onNextModal([&](QDialog& dialog) {
             title = dialog.windowTitle();
             auto* warning = dialog.findChild<QLabel*>(QStringLiteral("warningLabel"));
             warningShown =
@@ -301,7 +308,7 @@ private:
     }
 
     void goOnLine(CSystemDoc& document) {
-        test::onNextModal([](QDialog& dialog) {
+        gui::test::onNextModal([](QDialog& dialog) {
             auto* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
             auto* poll = new QTimer(&dialog);
             QObject::connect(poll, &QTimer::timeout, &dialog, [ok, poll] {
@@ -316,7 +323,7 @@ private:
         QVERIFY(document.isOnLine());
     }
 
-    test::RecordingClock m_clock;
+    kelo::test::RecordingClock m_clock;
     QTemporaryDir m_dir;
     int m_files = 0;
     std::unique_ptr<CEditorApp> m_app;
