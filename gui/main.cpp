@@ -1,5 +1,6 @@
 #include "gui/app/CEditorApp.h"
 #include "gui/app/EditorInfo.h"
+#include "gui/gallery/CControlGallery.h"
 #include "gui/online/COnlineController.h"
 #include "gui/online/DemoLine.h"
 
@@ -32,8 +33,18 @@ int main(int argc, char** argv) {
         QStringLiteral("demo-port"),
         QStringLiteral("Port 1..4 (COM1..COM4) for --demo; default: every port."), QStringLiteral("n"));
     parser.addOption(demoPort);
+    const QCommandLineOption gallery(
+        QStringLiteral("gallery"),
+        QStringLiteral("Show every graph, meter, fader and editing panel on a demo unit, and nothing else."));
+    parser.addOption(gallery);
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A system file (.kle) to open."));
     parser.process(application);
+
+    if (parser.isSet(gallery)) {
+        kelo::gui::CControlGallery window;
+        window.show();
+        return QApplication::exec();
+    }
 
     kelo::gui::StartOptions options;
     options.splash = !parser.isSet(noSplash);

@@ -1,7 +1,9 @@
 #include "gui/frame/CUnitChildFrame.h"
 
 #include "gui/doc/CSystemDoc.h"
-#include "gui/view/CT48View.h"
+#include "gui/units/processor/CTz48PView.h"
+#include "gui/units/processor/CTz48View.h"
+#include "gui/view/CTzAmpView.h"
 
 #include <QCloseEvent>
 
@@ -32,11 +34,13 @@ CUnitChildFrame::CUnitChildFrame(CSystemDoc* document, std::uint32_t unitKey, QW
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWidget(m_view);
     resize(kUnitWindowWidth, kUnitWindowHeight);
+    connect(m_view, &CT48View::captionChanged, this, &CUnitChildFrame::refreshCaption);
     refreshCaption();
 }
 
 void CUnitChildFrame::refreshCaption() {
-    setWindowTitle(m_document->unitCaption(m_unitKey));
+    // The document's modified mark follows the caption while the system has unsaved edits.
+    setWindowTitle(m_view->caption() + (m_document->isModified() ? QStringLiteral(" *") : QString()));
 }
 
 void CUnitChildFrame::closeWithDocument() {

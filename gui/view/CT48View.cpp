@@ -1,103 +1,197 @@
 #include "gui/view/CT48View.h"
 
 #include "gui/doc/CSystemDoc.h"
-#include "core/units/processor/RoutingMode.h"
+#include "gui/edit/CSystemEditor.h"
+#include "gui/units/shared/CEditWindow.h"
+#include "gui/units/shared/CUnitSheet.h"
 
-#include <QLabel>
-#include <QVBoxLayout>
+#include <QPainter>
+#include <QPainterPath>
+#include <QTimer>
 
 namespace kelo::gui {
 
 namespace {
 
-/// Connection-table states of the line (see LineHooks::connectionState).
+/// Connection-table states (see ConnectionState).
 constexpr int kEntryConnected = 2;
 constexpr int kEntryNotResponding = 3;
 
 } // namespace
 
-CT48View::CT48View(CSystemDoc* document, std::uint32_t unitKey, QWidget* parent)
-    : QWidget(parent), m_document(document), m_unitKey(unitKey), m_routing(new QLabel(this)),
-      m_details(new QLabel(this)), m_indicatorLabel(new QLabel(this)) {
+ConnectionIndicator indicatorForState(int connectionState) {
+    switch (connectionState) {
+    case kEntryConnected:
+        return ConnectionIndicator::Connected;
+    case kEntryNotResponding:
+        return ConnectionIndicator::NotResponding;
+    default:
+        return ConnectionIndicator::Hidden;
+    }
+}
+
+CT48View::CT48View(CSystemDoc* document, std::uint32_t unitKey, QSizeF logicalSize, QWidget* parent)
+    : QWidget(parent), m_document(document), m_unitKey(unitKey), m_logicalSize(logicalSize) {
     setObjectName(QStringLiteral("unitView"));
-    m_routing->setObjectName(QStringLiteral("routingLabel"));
-    m_routing->setAlignment(Qt::AlignCenter);
-    QFont big = m_routing->font();
-    big.setPointSize(big.pointSize() * 2);
-    big.setBold(true);
-    m_routing->setFont(big);
-    m_details->setAlignment(Qt::AlignCenter);
-    m_details->setObjectName(QStringLiteral("detailsLabel"));
-    m_indicatorLabel->setObjectName(QStringLiteral("connectionIndicator"));
-    m_indicatorLabel->hide();
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_indicatorLabel, 0, Qt::AlignRight | Qt::AlignTop);
-    layout->addStretch();
-    layout->addWidget(m_routing);
-    layout->addWidget(m_details);
-    layout->addStretch();
-    refreshUnit();
+    setAutoFillBackground(true);
+    QPalette canvas = palette();
+    canvas.setColor(QPalette::Window, QColor(246, 246, 242));
+    setPalette(canvas);
+    connect(&document->editor(), &CSystemEditor::fieldChanged, this,
+            [this](std::uint32_t key, kelo::FieldRef) { unitChanged(key); });
+    connect(&document->editor(), &CSystemEditor::unitReplaced, this, &CT48View::unitChanged);
+    connect(document, &CSystemDoc::modifiedChanged, this, &CT48View::captionChanged);
 }
 
-QString CT48View::routingText() const {
-    return m_routing->text();
-}
-
-void CT48View::refreshUnit() {
-    const Unit* unit = m_document->system().FindUnit(m_unitKey);
-    if (unit == nullptr) {
+void CT48View::unitChanged(std::uint32_t unitKey) {
+    if (unitKey != m_unitKey || m_refreshPending) {
         return;
     }
-    if (const ProcessorUnit* processor = unit->processor()) {
-        const std::string_view label = routingModeLabel(processor->live.routingMode);
-        m_routing->setText(QString::fromLatin1(label.data(), static_cast<qsizetype>(label.size())));
-        m_details->setText(tr("Input ganging: %1    Output ganging: %2")
-                               .arg(processor->live.inputGanging() != 0 ? tr("on") : tr("off"),
-                                    processor->live.outputGanging() != 0 ? tr("on") : tr("off")));
-    } else if (const AmpUnit* amp = unit->amp()) {
-        m_routing->setText(tr("Channels A and B"));
-        m_details->setText(tr("Ganging: %1").arg(amp->live.ganging() != 0 ? tr("on") : tr("off")));
+    m_refreshPending = true;
+    QTimer::singleShot(0, this, [this] {
+        m_refreshPending = false;
+        refreshUnit();
+        emit captionChanged();
+    });
+}
+
+Unit* CT48View::unit() const {
+    return m_document->system().FindUnit(m_unitKey);
+}
+
+QString CT48View::indicatorText() const {
+    switch (m_indicator) {
+    case ConnectionIndicator::Hidden:
+        break;
+    case ConnectionIndicator::Connected:
+        return tr("Connected");
+    case ConnectionIndicator::NotResponding:
+        return tr("Not responding");
     }
+    return {};
+}
+
+CBlockButton* CT48View::addBlock(const QString& objectName, BlockKind kind, const QString& name,
+                                 const QRectF& place, int startPage) {
+    return addBlock(objectName, kind, name, place, [startPage] { return startPage; });
+}
+
+CBlockButton* CT48View::addBlock(const QString& objectName, BlockKind kind, const QString& name,
+                                 const QRectF& place, std::function<int()> startPage) {
+    auto* button = new CBlockButton(kind, name, this);
+    button->setObjectName(objectName);
+    connect(button, &QAbstractButton::clicked, this,
+            [this, startPage = std::move(startPage)] { openEditWindow(startPage()); });
+    m_blocks.push_back(Block{button, place});
+    placeBlocks();
+    return button;
+}
+
+QTransform CT48View::canvasTransform() const {
+    const qreal scale = qMin(width() / m_logicalSize.width(), height() / m_logicalSize.height());
+    const qreal dx = (width() - m_logicalSize.width() * scale) / 2;
+    const qreal dy = (height() - m_logicalSize.height() * scale) / 2;
+    return QTransform(scale, 0, 0, scale, dx, dy);
+}
+
+void CT48View::placeBlocks() {
+    const QTransform transform = canvasTransform();
+    for (const Block& block : m_blocks) {
+        block.button->setGeometry(transform.mapRect(block.place).toAlignedRect());
+    }
+}
+
+void CT48View::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    placeBlocks();
+}
+
+void CT48View::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.save();
+    painter.setTransform(canvasTransform());
+    paintDiagram(painter);
+    painter.restore();
+    paintBadge(painter);
+    // The caption follows the unit on every paint (a recall or an edit may have changed it).
+    const QString current = caption();
+    if (current != m_lastCaption) {
+        m_lastCaption = current;
+        emit captionChanged();
+    }
+}
+
+void CT48View::paintBadge(QPainter& painter) {
+    if (m_indicator == ConnectionIndicator::Hidden) {
+        return;
+    }
+    const bool connected = m_indicator == ConnectionIndicator::Connected;
+    const QString text = indicatorText();
+    QFont badgeFont = font();
+    badgeFont.setBold(true);
+    painter.setFont(badgeFont);
+    const QFontMetrics metrics(badgeFont);
+    const int height = metrics.height() + 8;
+    const int width = metrics.horizontalAdvance(text) + height + 10;
+    const QRectF badge(this->width() - width - 6, 6, width, height);
+    painter.setPen(QPen(connected ? QColor(0, 110, 0) : QColor(170, 0, 0), 1.5));
+    painter.setBrush(connected ? QColor(214, 244, 214) : QColor(250, 214, 214));
+    painter.drawRoundedRect(badge, height / 2.0, height / 2.0);
+    const QRectF lamp(badge.left() + 5, badge.top() + 4, height - 8, height - 8);
+    painter.setBrush(connected ? QColor(0, 180, 0) : QColor(220, 0, 0));
+    painter.drawEllipse(lamp);
+    painter.setPen(QColor(20, 20, 20));
+    painter.drawText(badge.adjusted(height, 0, -6, 0), Qt::AlignCenter, text);
 }
 
 void CT48View::refreshConnectionIndicator() {
     ConnectionIndicator next = ConnectionIndicator::Hidden;
-    const Unit* unit = m_document->system().FindUnit(m_unitKey);
+    const Unit* shown = unit();
     const auto& state = CSystemDoc::lineHooks().connectionState;
-    if (m_document->isOnLine() && unit != nullptr && state) {
-        switch (state(static_cast<int>(unit->busId()))) {
-        case kEntryConnected:
-            next = ConnectionIndicator::Connected;
-            break;
-        case kEntryNotResponding:
-            next = ConnectionIndicator::NotResponding;
-            break;
-        default:
-            break;
-        }
+    if (m_document->isOnLine() && shown != nullptr && state) {
+        next = indicatorForState(state(static_cast<int>(shown->busId())));
     }
     if (next != m_indicator) {
         m_indicator = next;
-        showIndicator();
+        update();
     }
 }
 
-void CT48View::showIndicator() {
-    switch (m_indicator) {
-    case ConnectionIndicator::Hidden:
-        m_indicatorLabel->hide();
+void CT48View::refreshUnit() {
+    if (unit() == nullptr) {
         return;
-    case ConnectionIndicator::Connected:
-        m_indicatorLabel->setText(
-            QStringLiteral("<b><font color=\"#00b000\">&#9679;</font> %1</b>").arg(tr("Connected")));
-        break;
-    case ConnectionIndicator::NotResponding:
-        m_indicatorLabel->setText(
-            QStringLiteral("<b><font color=\"#e00000\">&#9679;</font> %1</b>").arg(tr("Not responding")));
-        break;
     }
-    m_indicatorLabel->show();
+    refreshBlocks();
+    update();
+}
+
+QString CT48View::editWindowTitle() const {
+    const Unit* shown = unit();
+    if (shown == nullptr) {
+        return {};
+    }
+    return QStringLiteral("%1 < ID:%2 >")
+        .arg(QString::fromStdU16String(shown->name()))
+        .arg(shown->busId() + 1);
+}
+
+CEditWindow* CT48View::openEditWindow(int startPage) {
+    if (m_editWindow != nullptr || unit() == nullptr) {
+        return nullptr;
+    }
+    CUnitSheet* sheet = createSheet(startPage);
+    auto* window = new CEditWindow(editWindowTitle(), sheet, this);
+    m_editWindow = window;
+    prepareEditWindow(*window);
+    connect(window, &QDialog::finished, this, [this] {
+        // Closed with OK (or otherwise): the diagram shows what the pages changed.
+        refreshUnit();
+        emit captionChanged();
+        emit editWindowClosed();
+    });
+    window->open();
+    return window;
 }
 
 } // namespace kelo::gui
