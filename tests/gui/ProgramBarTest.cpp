@@ -13,7 +13,10 @@
 #include "gui/online/CNetworkScanDlg.h"
 #include "gui/online/COnlineController.h"
 #include "gui/program/CProgramBar.h"
+#include "gui/program/CProgramNameDlg.h"
 #include "gui/program/CProgramProgressDlg.h"
+#include "gui/units/shared/CEditWindow.h"
+#include "gui/view/CT48View.h"
 #include "sim/Simulator.h"
 #include "tests/support/RecordingClock.h"
 
@@ -22,6 +25,7 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -64,11 +68,11 @@ QPushButton* armButton(CProgramBar& bar, const char* name) {
     return bar.findChild<QPushButton*>(QString::fromLatin1(name));
 }
 
-// Rejects a modal dialog should one open, and tells whether one did.
+// Rejects the name dialog should it open, and tells whether it did.
 std::shared_ptr<bool> watchForUnexpectedDialog() {
     auto opened = std::make_shared<bool>(false);
     QTimer::singleShot(0, [opened] {
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+        if (auto* dialog = qobject_cast<CProgramNameDlg*>(QApplication::activeModalWidget())) {
             *opened = true;
             dialog->reject();
         }
@@ -96,7 +100,7 @@ private slots:
     }
 
     void cleanup() {
-        m_bar.reset();
+        closeEditWindow();
         m_app.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
@@ -186,8 +190,11 @@ private slots:
         if (const QString folder = qEnvironmentVariable("KELO_SCREENSHOT_DIR"); !folder.isEmpty()) {
             record.programs[7].used = 1;
             bar.refresh();
+            bar.setFirstVisible(6);
             bar.resize(bar.sizeHint());
             QVERIFY(bar.grab().save(folder + QStringLiteral("/program-bar.png")));
+            QVERIFY(bar.window()->grab().save(folder + QStringLiteral("/edit-window-program-bar.png")));
+            bar.setFirstVisible(10);
         }
 
         record.live.sumDelayMm = 99;
@@ -248,7 +255,7 @@ private slots:
                 QCOMPARE(record.live.currentProgram(), 10u);
                 QCOMPARE(bar.locationColour(0), CProgramBar::kCurrentColour);
             }
-            m_bar.reset();
+            closeEditWindow();
         }
     }
 
@@ -266,9 +273,10 @@ private slots:
 
         ProcessorUnit& record = *document.system().units()[0]->processor();
         record.programs[40].used = 1;
-        record.programs[40].routingMode = 0;
+        record.programs[40].routingMode = 3;
         record.programs[40].sumDelayMm = 5150;
         CProgramBar& bar = makeBar(document);
+        const QString routingBefore = document.unitFrames().back()->view()->routingText();
         bar.setFirstVisible(45); // button 5: user location 40, shown 41
         QSignalSpy done(&bar, &CProgramBar::programDone);
         const std::size_t mark = m_clock.mark();
@@ -280,6 +288,9 @@ private slots:
             QCOMPARE(unit->currentProgram(), 50u);
         }
         QVERIFY(document.unitFrames().back()->windowTitle().contains(QStringLiteral("41U")));
+        for (CUnitChildFrame* frame : document.unitFrames()) {
+            QVERIFY(frame->view()->routingText() != routingBefore);
+        }
         QTRY_VERIFY(done.count() == 1);
         QVERIFY(!bar.isSending());
         QVERIFY(bar.isEnabled());
@@ -301,10 +312,20 @@ private:
         return *m_app->documents()->documents().back();
     }
 
+    // The bar as the user meets it: in the edit window of the document's first unit.
     CProgramBar& makeBar(CSystemDoc& document) {
-        m_bar = std::make_unique<CProgramBar>(&document, document.system().units()[0]->key());
-        m_bar->show();
+        closeEditWindow();
+        CEditWindow* window = document.unitFrames().front()->view()->openEditWindow(0);
+        m_bar = window != nullptr ? window->findChild<CProgramBar*>() : nullptr;
+        Q_ASSERT(m_bar);
         return *m_bar;
+    }
+
+    void closeEditWindow() {
+        if (m_bar) {
+            qobject_cast<QDialog*>(m_bar->window())->accept();
+        }
+        m_bar = nullptr;
     }
 
     void goOnLine(CSystemDoc& document) {
@@ -327,7 +348,7 @@ private:
     QTemporaryDir m_dir;
     int m_files = 0;
     std::unique_ptr<CEditorApp> m_app;
-    std::unique_ptr<CProgramBar> m_bar;
+    QPointer<CProgramBar> m_bar;
 };
 
 QTEST_MAIN(ProgramBarTest)
