@@ -3,7 +3,7 @@
 // a changed band (one step of a drag) to its repainted six curves. Baselines in the same run: a bare dialog
 // with thirteen empty tabs, and a repaint of the Global graph without any change.
 
-#include "core/app/UnitSystem.h"
+#include "core/units/UnitSystem.h"
 #include "core/units/presets/FactoryPrograms.h"
 #include "gui/controls/CResponseGraph.h"
 #include "gui/doc/CSystemDoc.h"

@@ -20,6 +20,7 @@ void registerRecallCommand(CLI::App& app, CliContext& context);
 void registerReportCommand(CLI::App& app, CliContext& context);
 #endif
 void registerSetCommand(CLI::App& app, CliContext& context);
+void registerStoreCommand(CLI::App& app, CliContext& context);
 
 /// Runs the kelo tool on the given arguments, writing to the context's streams.
 /// @return the process exit code.

@@ -20,6 +20,7 @@ int runKelo(int argc, const char* const* argv, CliContext& context) {
     registerReportCommand(app, context);
 #endif
     registerSetCommand(app, context);
+    registerStoreCommand(app, context);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {

@@ -2,9 +2,11 @@
 
 #include "gui/doc/CSystemDoc.h"
 #include "gui/edit/CSystemEditor.h"
+#include "gui/program/CProgramBar.h"
 #include "gui/units/shared/CEditWindow.h"
 #include "gui/units/shared/CUnitSheet.h"
 
+#include <QLayout>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTimer>
@@ -182,6 +184,8 @@ CEditWindow* CT48View::openEditWindow(int startPage) {
     }
     CUnitSheet* sheet = createSheet(startPage);
     auto* window = new CEditWindow(editWindowTitle(), sheet, this);
+    window->programBarSlot()->layout()->addWidget(
+        new CProgramBar(m_document, m_unitKey, window->programBarSlot()));
     m_editWindow = window;
     prepareEditWindow(*window);
     connect(window, &QDialog::finished, this, [this] {

@@ -300,5 +300,69 @@ TEST(TransferCommandsTest, PlusRefusesAMonoProgramWhileGanged) {
     EXPECT_EQ(sim.unit(0).settingsImage, before);
 }
 
+// A system file of @p family with units at the shown identifiers 1 and 3.
+std::string storeFixture(const test::TempDir& dir, Family family) {
+    UnitSystem system(family);
+    EXPECT_TRUE(system.addNewUnit({u"Left", 1}, FactoryPrograms::shared()).ok());
+    EXPECT_TRUE(system.addNewUnit({u"Right", 3}, FactoryPrograms::shared()).ok());
+    if (ProcessorUnit* right = system.units()[1]->processor()) {
+        right->live.sumDelayMm = 3333;
+    }
+    const std::string path = dir.file("store.kle").string();
+    EXPECT_TRUE(saveSystemFile(system, path).ok());
+    return path;
+}
+
+TEST(TransferCommandsTest, StoreWritesTheProgramIntoTheFileAndRefusesBadOptionsUntouched) {
+    test::TempDir dir;
+    const std::string path = storeFixture(dir, Family::Tz48);
+    const auto original = readWholeFile(path);
+    for (const std::vector<std::string>& bad : {std::vector<std::string>{"--id", "2", "--user", "1"},
+                                                {"--id", "3", "--user", "65"},
+                                                {"--id", "3", "--user", "1", "--name", "Thirteen char"},
+                                                {"--id", "3", "--user", "1", "--name", "\xce\xa9"},
+                                                {"--id", "3", "--user", "1", "--baud", "2"}}) {
+        std::vector<std::string> args{"store", path};
+        args.insert(args.end(), bad.begin(), bad.end());
+        EXPECT_NE(kelo(args).exitCode, 0) << bad.back();
+        EXPECT_EQ(readWholeFile(path), original);
+    }
+
+    const KeloRun store = kelo({"store", path, "--id", "3", "--user", "6", "--name", "Fill \xc3\xa9"});
+    ASSERT_EQ(store.exitCode, 0) << store.err;
+    const SystemFileReadResult read = loadSystemFile(path);
+    ASSERT_TRUE(read.ok());
+    const ProcessorUnit& right = *read.system->units()[1]->processor();
+    EXPECT_EQ(right.programs[5].used, 1u);
+    EXPECT_EQ(right.programs[5].sumDelayMm, 3333u);
+    EXPECT_EQ(right.programs[5].name, makeProgramName("Fill \xe9"));
+    EXPECT_EQ(right.live.currentProgram(), 15u);
+    EXPECT_EQ(read.system->units()[0]->processor()->programs[5].used, 0u);
+}
+
+TEST(TransferCommandsTest, StoreWithAPortStoresOnTheUnitToo) {
+    test::TempDir dir;
+    const std::string path = storeFixture(dir, Family::TzAmp);
+    sim::Simulator sim(options(Family::TzAmp, {2}));
+    const KeloRun store =
+        kelo({"store", path, "--id", "3", "--user", "32", "--port", sim.devicePath(), "--baud", "0"});
+    ASSERT_EQ(store.exitCode, 0) << store.err;
+    const SystemFileReadResult read = loadSystemFile(path);
+    ASSERT_TRUE(read.ok());
+    const AmpUnit& right = *read.system->units()[1]->amp();
+    ASSERT_TRUE(sim.unit(2).programs[31]);
+    const auto program = amp_image::encodeProgram(right.programs[31]);
+    EXPECT_EQ(*sim.unit(2).programs[31], bytesOf(program));
+    EXPECT_EQ(sim.unit(2).settingsImage, bytesOf(amp_image::encodeSettings(right.live)));
+
+    // Unit 1 does not answer: exit 2 and the file stays as it was.
+    waitForLineReset(sim, 2);
+    const auto before = readWholeFile(path);
+    EXPECT_EQ(
+        kelo({"store", path, "--id", "1", "--user", "1", "--port", sim.devicePath(), "--baud", "0"}).exitCode,
+        2);
+    EXPECT_EQ(readWholeFile(path), before);
+}
+
 } // namespace
 } // namespace kelo

@@ -26,4 +26,20 @@ void RecordingClock::forget() {
     m_pauses.clear();
 }
 
+std::size_t RecordingClock::mark() const {
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    return m_pauses.size();
+}
+
+std::vector<long long> RecordingClock::pausesSince(std::size_t from, long long minimumMs) const {
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    std::vector<long long> result;
+    for (std::size_t i = from; i < m_pauses.size(); ++i) {
+        if (m_pauses[i].ms >= minimumMs) {
+            result.push_back(m_pauses[i].ms);
+        }
+    }
+    return result;
+}
+
 } // namespace kelo::test

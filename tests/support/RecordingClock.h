@@ -25,6 +25,11 @@ public:
     std::vector<long long> pausesOfThisThread() const;
     void forget();
 
+    /// Number of pauses so far, by any thread (a mark to take pauses from).
+    std::size_t mark() const;
+    /// The pauses of at least @p minimumMs [ms] since @p from, by any thread, in order.
+    std::vector<long long> pausesSince(std::size_t from, long long minimumMs) const;
+
 private:
     struct Pause {
         std::thread::id thread;

@@ -44,10 +44,13 @@ public:
     /// Loads factory program @p index (0-based) into the current settings and sends them.
     Outcome recallFactory(UnitSystem& system, Unit& unit, std::uint32_t index, bool link);
 
-private:
+    /// Sends user program @p slot of @p unit and then its current settings under one hold of the port
+    /// lock, followed by the family's store pause. The record is only read.
     CommResult sendStored(const Unit& unit, Family family, std::uint32_t slot);
+    /// Sends the current settings of @p unit under one hold of the port lock, then pauses @p pauseMs.
     CommResult sendSettings(const Unit& unit, Family family, int pauseMs);
 
+private:
     CommEngine& m_engine;
     FactoryPrograms& m_factory;
 };

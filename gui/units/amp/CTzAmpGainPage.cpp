@@ -1,6 +1,6 @@
 #include "gui/units/amp/CTzAmpGainPage.h"
 
-#include "core/app/Unit.h"
+#include "core/units/Unit.h"
 #include "core/scales/RuleScale.h"
 #include "gui/app/CEditorApp.h"
 #include "gui/controls/CLedMeter.h"

@@ -1,6 +1,6 @@
 #include "gui/units/amp/CTzAmpGlobalPage.h"
 
-#include "core/app/Unit.h"
+#include "core/units/Unit.h"
 #include "core/scales/GlobalResponse.h"
 #include "gui/controls/CResponseGraph.h"
 

@@ -1,6 +1,6 @@
 #include "gui/units/amp/CTzAmpOutputPage.h"
 
-#include "core/app/Unit.h"
+#include "core/units/Unit.h"
 #include "gui/controls/CResponseGraph.h"
 #include "gui/doc/CSystemDoc.h"
 #include "gui/panels/CCrossoverPanel.h"

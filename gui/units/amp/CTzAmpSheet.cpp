@@ -1,6 +1,6 @@
 #include "gui/units/amp/CTzAmpSheet.h"
 
-#include "core/app/Unit.h"
+#include "core/units/Unit.h"
 #include "gui/doc/CSystemDoc.h"
 #include "gui/units/amp/CTzAmpDelayPage.h"
 #include "gui/units/amp/CTzAmpDynBoostPage.h"

@@ -1,7 +1,7 @@
 #include "gui/units/amp/CTzAmpView.h"
 
 #include "core/app/PresetLabel.h"
-#include "core/app/Unit.h"
+#include "core/units/Unit.h"
 #include "gui/units/amp/AmpDiagram.h"
 #include "gui/units/amp/CTzAmpSheet.h"
 

@@ -1,6 +1,6 @@
 #include "gui/units/processor/CInputPage.h"
 
-#include "core/app/Unit.h"
+#include "core/units/Unit.h"
 #include "gui/controls/CFader.h"
 #include "gui/controls/CResponseGraph.h"
 #include "gui/panels/CDelayPanel.h"

@@ -1,6 +1,6 @@
 #include "gui/units/processor/COutputPage.h"
 
-#include "core/app/Unit.h"
+#include "core/units/Unit.h"
 #include "core/scales/CompositeText.h"
 #include "gui/controls/CFader.h"
 #include "gui/controls/CResponseGraph.h"

@@ -1,6 +1,6 @@
 #include "gui/units/processor/CProcessorSheet.h"
 
-#include "core/app/Unit.h"
+#include "core/units/Unit.h"
 #include "gui/doc/CSystemDoc.h"
 #include "gui/units/processor/CDelayPage.h"
 #include "gui/units/processor/CGainPage.h"

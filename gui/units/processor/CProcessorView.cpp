@@ -1,7 +1,7 @@
 #include "gui/units/processor/CProcessorView.h"
 
 #include "core/app/PresetLabel.h"
-#include "core/app/Unit.h"
+#include "core/units/Unit.h"
 #include "core/edit/SheetPages.h"
 #include "core/scales/DelayConversion.h"
 #include "core/scales/FrequencyScale.h"

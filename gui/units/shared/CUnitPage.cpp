@@ -1,6 +1,6 @@
 #include "gui/units/shared/CUnitPage.h"
 
-#include "core/app/Unit.h"
+#include "core/units/Unit.h"
 #include "gui/app/CEditorApp.h"
 #include "gui/doc/CSystemDoc.h"
 #include "gui/edit/CSystemEditor.h"
