@@ -13,19 +13,11 @@
 
 namespace kelo::gui {
 
-namespace {
-
-/// Connection-table states (see ConnectionState).
-constexpr int kEntryConnected = 2;
-constexpr int kEntryNotResponding = 3;
-
-} // namespace
-
-ConnectionIndicator indicatorForState(int connectionState) {
-    switch (connectionState) {
-    case kEntryConnected:
+ConnectionIndicator indicatorForState(ConnectionState state) {
+    switch (state) {
+    case ConnectionState::Connected:
         return ConnectionIndicator::Connected;
-    case kEntryNotResponding:
+    case ConnectionState::NotResponding:
         return ConnectionIndicator::NotResponding;
     default:
         return ConnectionIndicator::Hidden;
@@ -150,9 +142,8 @@ void CT48View::paintBadge(QPainter& painter) {
 void CT48View::refreshConnectionIndicator() {
     ConnectionIndicator next = ConnectionIndicator::Hidden;
     const Unit* shown = unit();
-    const auto& state = CSystemDoc::lineHooks().connectionState;
-    if (m_document->isOnLine() && shown != nullptr && state) {
-        next = indicatorForState(state(static_cast<int>(shown->busId())));
+    if (m_document->isOnLine() && shown != nullptr) {
+        next = indicatorForState(m_document->connectionState(m_unitKey));
     }
     if (next != m_indicator) {
         m_indicator = next;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/comm/protocol/ConnectionEntry.h"
 #include "gui/units/shared/CBlockButton.h"
 #include "gui/units/shared/CEditWindow.h"
 
@@ -27,7 +28,7 @@ enum class ConnectionIndicator {
 
 /// The indicator a connection-table state gives while the system is on line (2 connected, 3 not
 /// responding, anything else hidden).
-ConnectionIndicator indicatorForState(int connectionState);
+ConnectionIndicator indicatorForState(ConnectionState state);
 
 /// The common view of the unit windows of the three families: the unit's block diagram drawn over a
 /// logical canvas that scales with the window, a button on every block, the connection badge, and the
