@@ -67,6 +67,12 @@ TEST(CGeneralSettings, OutOfRangeValuesFallBackToDefaults) {
     EXPECT_EQ(settings.lock, 0);
     EXPECT_EQ(settings.autoLoad, 0);
     EXPECT_EQ(settings.lockPassword, "");
+
+    // Stray continuation bytes count as no characters at all: not UTF-8, so refused like a long one.
+    settings.lockPassword = "pw";
+    store.writeString("LockPassword", std::string(40, '\x80'));
+    settings.Load(store, allPresent);
+    EXPECT_EQ(settings.lockPassword, "");
 }
 
 TEST(CGeneralSettings, MissingValuesLeaveFieldsAsTheyWere) {
