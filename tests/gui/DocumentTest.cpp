@@ -261,16 +261,15 @@ private slots:
         QVERIFY(document->unitFrames().front()->windowTitle().startsWith(QStringLiteral("Amp < ID:7 >")));
     }
 
-    void exitAsksAboutEverySystem() {
+    void exitAsksAboutTheActiveSystemOnlyWhenNothingWasEdited() {
         m_app->OpenSystemFile(test::writeSystem(m_dir.filePath("x.kle"), Family::Tz48, {1}));
         m_app->OpenSystemFile(test::writeSystem(m_dir.filePath("y.kle"), Family::TzAmp, {1}));
-        Dialogs::pushMessageAnswer(QMessageBox::No);
         Dialogs::pushMessageAnswer(QMessageBox::Cancel);
         QVERIFY(!m_app->mainFrame()->close());
-        QCOMPARE(Dialogs::shownMessages().size(), std::size_t{2});
+        QCOMPARE(Dialogs::shownMessages().size(), std::size_t{1});
+        QCOMPARE(test::lastMessage(), QStringLiteral("Save changes to y.kle?"));
         QCOMPARE(docs().size(), std::size_t{2});
 
-        Dialogs::pushMessageAnswer(QMessageBox::No);
         Dialogs::pushMessageAnswer(QMessageBox::No);
         QVERIFY(m_app->mainFrame()->close());
         QVERIFY(docs().empty());
