@@ -184,6 +184,7 @@ CEditWindow* CT48View::openEditWindow(int startPage) {
     auto* window = new CEditWindow(editWindowTitle(), sheet, this);
     m_editWindow = window;
     prepareEditWindow(*window);
+    emit editWindowOpened(window);
     connect(window, &QDialog::finished, this, [this] {
         // Closed with OK (or otherwise): the diagram shows what the pages changed.
         refreshUnit();
