@@ -179,6 +179,7 @@ CEditWindow* CT48View::openEditWindow(int startPage) {
         new CProgramBar(m_document, m_unitKey, window->programBarSlot()));
     m_editWindow = window;
     prepareEditWindow(*window);
+    emit editWindowOpened(window);
     connect(window, &QDialog::finished, this, [this] {
         // Closed with OK (or otherwise): the diagram shows what the pages changed.
         refreshUnit();

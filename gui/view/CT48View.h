@@ -77,6 +77,9 @@ public slots:
 signals:
     /// The caption the family's rule gives may have changed (paint, recall, edit).
     void captionChanged();
+    /// An edit window was made and is about to be shown: the place to add the program bar to its
+    /// programBarSlot().
+    void editWindowOpened(kelo::gui::CEditWindow* window);
     /// The edit window opened by a block button has closed.
     void editWindowClosed();
 
