@@ -1,6 +1,5 @@
 #pragma once
 
-#include <compare>
 #include <cstdint>
 
 namespace kelo {
@@ -83,7 +82,12 @@ struct FieldRef {
     std::uint8_t channel = 0;
     std::uint8_t band = 0;
 
-    auto operator<=>(const FieldRef&) const = default;
+    friend constexpr bool operator==(const FieldRef&, const FieldRef&) = default;
+    friend constexpr bool operator<(const FieldRef& a, const FieldRef& b) {
+        return a.field != b.field       ? a.field < b.field
+               : a.channel != b.channel ? a.channel < b.channel
+                                        : a.band < b.band;
+    }
 };
 
 /// Which channels a field is ganged over: input A with B, outputs 1+2/3+4/5+6, amplifier A with B.

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <compare>
 #include <cstdint>
 
 namespace kelo {
@@ -12,7 +11,13 @@ struct ParameterAddress {
     std::uint8_t index = 0;
     std::uint8_t offset = 0;
 
-    auto operator<=>(const ParameterAddress&) const = default;
+    // Written out: headers read by Qt's code generator cannot pull in the three-way comparison.
+    friend constexpr bool operator==(const ParameterAddress&, const ParameterAddress&) = default;
+    friend constexpr bool operator<(const ParameterAddress& a, const ParameterAddress& b) {
+        return a.block != b.block   ? a.block < b.block
+               : a.index != b.index ? a.index < b.index
+                                    : a.offset < b.offset;
+    }
 };
 
 /// Index of unit-wide parameters.

@@ -1,12 +1,9 @@
 #pragma once
 
-// The code generator of the signals cannot read the standard library's concepts; it needs only names.
-#ifndef Q_MOC_RUN
 #include "core/edit/ChannelCopy.h"
 #include "core/edit/EditHistory.h"
 #include "core/edit/FieldRef.h"
 #include "core/edit/ParameterEdit.h"
-#endif
 
 #include <QObject>
 #include <QString>
