@@ -88,6 +88,20 @@ void CResponseGraph::setCurves(const std::vector<Curve>& curves, const std::vect
     update();
 }
 
+void CResponseGraph::setHandleRange(int first, int count) {
+    m_firstHandle = first;
+    m_handleCount = count;
+    if (m_dragged >= 0 && !hasHandle(m_dragged)) {
+        m_dragged = -1;
+    }
+    update();
+}
+
+bool CResponseGraph::hasHandle(int band) const {
+    return band >= 0 && band < bandCount() &&
+           (m_handleCount < 0 || (band >= m_firstHandle && band < m_firstHandle + m_handleCount));
+}
+
 void CResponseGraph::setHandlesVisible(bool visible) {
     m_handlesVisible = visible;
     if (!visible) {
@@ -153,6 +167,9 @@ int CResponseGraph::handleAt(const QPoint& widgetPoint) const {
     }
     const QPoint point = widgetPoint - QPoint(kPlotLeft, 0);
     for (int b = 0; b < bandCount(); ++b) {
+        if (!hasHandle(b)) {
+            continue;
+        }
         const QPoint centre = handleCentre(b);
         if (std::abs(point.x() - centre.x()) <= kHandleHalfSize &&
             std::abs(point.y() - centre.y()) <= kHandleHalfSize) {
@@ -266,6 +283,9 @@ void CResponseGraph::paintEvent(QPaintEvent*) {
         return;
     }
     for (int b = 0; b < bandCount(); ++b) {
+        if (!hasHandle(b)) {
+            continue;
+        }
         const QPoint centre = handleCentre(b);
         const QRect square(centre - QPoint(kHandleHalfSize, kHandleHalfSize),
                            QSize(2 * kHandleHalfSize + 1, 2 * kHandleHalfSize + 1));

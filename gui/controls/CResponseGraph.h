@@ -42,6 +42,11 @@ public:
     /// Hides or shows the band handles.
     void setHandlesVisible(bool visible);
     bool handlesVisible() const { return m_handlesVisible; }
+    /// Gives handles to bands first .. first + count - 1 only (a channel showing five of its ten bands);
+    /// every band still enters the curve. A negative count gives every band a handle (the default).
+    void setHandleRange(int first, int count);
+    /// Whether a band has a handle now.
+    bool hasHandle(int band) const;
     /// Limits where a band's handle may be dragged (plot coordinates); nothing restores the default: the
     /// rectangle of the band's whole frequency and gain range.
     void setDragRect(int band, std::optional<QRect> rect);
@@ -106,6 +111,8 @@ private:
     std::vector<Curve> m_curves;
     std::vector<QColor> m_colours;
     bool m_handlesVisible = true;
+    int m_firstHandle = 0;
+    int m_handleCount = -1;
     int m_dragged = -1;
     int m_current = 0;
     QPixmap m_background;

@@ -108,9 +108,7 @@ void CTzAmpView::prepareEditWindow(CEditWindow& window) {
     // hidden, and "Store" closes the window keeping every edit (programs are stored from the program
     // bar, where the slot is chosen).
     QDialogButtonBox* buttons = window.buttonBox();
-    for (QAbstractButton* button : buttons->buttons()) {
-        button->hide();
-    }
+    buttons->setStandardButtons(QDialogButtonBox::NoButton);
     QPushButton* store = buttons->addButton(tr("Store"), QDialogButtonBox::ApplyRole);
     store->setObjectName(QStringLiteral("storeButton"));
     store->setToolTip(tr("Close the edit window; every change is already in the unit"));

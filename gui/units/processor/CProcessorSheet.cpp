@@ -29,6 +29,11 @@ CUnitPage* createPage(Family family, const SheetPage& spec, CSystemDoc* document
     case PageKind::Output:
         return new COutputPage(document, unitKey, spec.channel, spec.pair);
     case PageKind::Global:
+    // The amplifier's page kinds never occur in a processor's page list.
+    case PageKind::HumCanceller:
+    case PageKind::MultiComp:
+    case PageKind::Channel:
+    case PageKind::GainComp:
         break;
     }
     return new CGlobalPage(family, document, unitKey);
