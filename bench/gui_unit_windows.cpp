@@ -35,7 +35,7 @@ struct Fixture {
     Fixture() {
         UnitSystem system(Family::Tz48);
         system.addNewUnit(UnitSettings{u"Bench", 1, false, false}, FactoryPrograms::shared());
-        document = CSystemDoc::create(&area, std::move(system));
+        document = CSystemDoc::create(&area, std::move(system), nullptr);
         view = new CTz48View(document.get(), document->system().units().front()->key());
         view->resize(632, 397);
         view->show();
