@@ -131,7 +131,7 @@ private slots:
         QCOMPARE(window->sheet()->currentIndex(), 2);
         QCOMPARE(window->buttonBox()->buttons().size(), 1);
         QCOMPARE(window->buttonBox()->buttons().front()->text(), QStringLiteral("Store"));
-        window->findChild<QPushButton*>(QStringLiteral("storeButton"))->click();
+        window->findChild<QPushButton*>(QStringLiteral("sheetStoreButton"))->click();
         QTRY_VERIFY(view->editWindow() == nullptr);
 
         const std::uint32_t key = document->system().units().front()->key();

@@ -293,7 +293,7 @@ private slots:
         auto* button = m_app->mainFrame()->findChild<QAction*>(QStringLiteral("actionToolBarNewUnit"));
         QVERIFY(button->isVisible());
         QVERIFY(!button->isEnabled());
-        QCOMPARE(m_app->mainFrame()->windowTitle(), QStringLiteral("Kelo Editor - KlE1"));
+        QCOMPARE(m_app->mainFrame()->windowTitle(), QStringLiteral("Kelo Editor - KlE1[*]"));
     }
 
     void plusModifyKeepsTheHiddenIdentifier() {

@@ -171,6 +171,8 @@ private slots:
             dialog.accept();
         });
         document->ModifyUnit(document->system().units().front()->key());
+        // The flags are posted: the engine's worker sends them between polls.
+        QTRY_VERIFY(simulator.unit(0).parameters.count(sim::ParameterAddress{0x35, 255, 0x10}) == 1);
         const auto sent = simulator.unit(0).parameters;
         QCOMPARE(sent.at(sim::ParameterAddress{0x35, 255, 0x0F}), std::uint16_t{1});
         QCOMPARE(sent.at(sim::ParameterAddress{0x35, 255, 0x10}), std::uint16_t{0});

@@ -110,7 +110,7 @@ void CTzAmpView::prepareEditWindow(CEditWindow& window) {
     QDialogButtonBox* buttons = window.buttonBox();
     buttons->setStandardButtons(QDialogButtonBox::NoButton);
     QPushButton* store = buttons->addButton(tr("Store"), QDialogButtonBox::ApplyRole);
-    store->setObjectName(QStringLiteral("storeButton"));
+    store->setObjectName(QStringLiteral("sheetStoreButton"));
     store->setToolTip(tr("Close the edit window; every change is already in the unit"));
     connect(store, &QPushButton::clicked, &window, &QDialog::accept);
 }
