@@ -87,7 +87,7 @@ public:
     Family family() const { return m_family; }
     /// Every field of the family, in listing order.
     std::span<const FieldSpec> specs() const { return m_specs; }
-    /// The spec of a field; nullptr when the family has no such field.
+    /// The catalogue entry of a field; nullptr when the family has no such field.
     const FieldSpec* spec(Field field) const;
     /// True when the family has the field and channel and band are inside its counts.
     bool contains(FieldRef ref) const;
