@@ -4,18 +4,6 @@
 
 namespace kelo {
 
-namespace {
-
-// Two steps of one drag or spin run write the same fields of the same units.
-bool sameFields(const HistoryStep& a, const HistoryStep& b) {
-    return std::equal(a.writes.begin(), a.writes.end(), b.writes.begin(), b.writes.end(),
-                      [](const RecordWrite& x, const RecordWrite& y) {
-                          return x.unitKey == y.unitKey && x.field == y.field;
-                      });
-}
-
-} // namespace
-
 void EditHistory::push(HistoryStep step) {
     if (step.writes.empty()) {
         return;
@@ -25,10 +13,20 @@ void EditHistory::push(HistoryStep step) {
         m_savedDepth = -1; // the saved state was on the dropped redo branch
     }
     if (m_mergeOpen && step.mergeKey != 0 && !m_undo.empty() && m_undo.back().mergeKey == step.mergeKey &&
-        sameFields(m_undo.back(), step) && m_savedDepth != static_cast<std::ptrdiff_t>(m_undo.size())) {
+        m_savedDepth != static_cast<std::ptrdiff_t>(m_undo.size())) {
+        // One gesture (a drag, a spin run, a handle moved in frequency and gain): a field written
+        // before keeps its first old value and takes the newest new value; a field new to the run
+        // joins the step with the value it had before the run.
         HistoryStep& last = m_undo.back();
-        for (std::size_t i = 0; i < last.writes.size(); ++i) {
-            last.writes[i].newValue = step.writes[i].newValue;
+        for (const RecordWrite& write : step.writes) {
+            const auto same = std::find_if(last.writes.begin(), last.writes.end(), [&](const RecordWrite& w) {
+                return w.unitKey == write.unitKey && w.field == write.field;
+            });
+            if (same != last.writes.end()) {
+                same->newValue = write.newValue;
+            } else {
+                last.writes.push_back(write);
+            }
         }
         return;
     }

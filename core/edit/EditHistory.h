@@ -14,13 +14,14 @@ namespace kelo {
 struct HistoryStep {
     std::string label; ///< "Output 3 gain"
     std::vector<RecordWrite> writes;
-    std::uint64_t mergeKey = 0; ///< non-zero: later steps with the same key and fields merge into it
+    std::uint64_t mergeKey = 0; ///< non-zero: later steps with the same key (one gesture) merge into it
 };
 
 /// The undo and redo history of one system's page edits.
 ///
 /// Consecutive steps with the same non-zero merge key (one drag or spin run) merge into one: the step
-/// keeps its first old values and takes the newest new values. Undo or redo ends a merge run.
+/// keeps the first old value of every field it writes and takes the newest new values. A new merge key,
+/// undo or redo ends a merge run.
 class EditHistory {
 public:
     static constexpr std::size_t kDefaultLimit = 200;

@@ -37,7 +37,7 @@ TEST(EditHistory, ADragUndoesAsOneStepAndRedoSendsTheNewValues) {
     for (std::uint32_t value = 10; value <= 14; ++value) {
         edit(system, history, kOutput1Gain, value, 7);
     }
-    edit(system, history, kOutput2Gain, 3, 7); // another field ends the run
+    edit(system, history, kOutput2Gain, 3, 8); // another gesture ends the run
     edit(system, history, kOutput1Gain, 20, 0);
     EXPECT_FALSE(history.atSavedState());
 
@@ -63,6 +63,24 @@ TEST(EditHistory, ADragUndoesAsOneStepAndRedoSendsTheNewValues) {
     EXPECT_FALSE(history.canRedo());
     replayWrites(system, history.takeUndo().writes, true);
     EXPECT_EQ(gainOf(system, 0), 14U);
+}
+
+TEST(EditHistory, OneGestureOverTwoFieldsIsOneStep) {
+    // A band handle dragged on a graph writes frequency and gain alternately under one gesture key.
+    UnitSystem system = twoOutputUnit();
+    EditHistory history;
+    const std::uint32_t first = gainOf(system, 0);
+    const std::uint32_t second = gainOf(system, 1);
+    edit(system, history, kOutput1Gain, 10, 9);
+    edit(system, history, kOutput2Gain, 5, 9);
+    edit(system, history, kOutput1Gain, 11, 9);
+    replayWrites(system, history.takeUndo().writes, true);
+    EXPECT_EQ(gainOf(system, 0), first);
+    EXPECT_EQ(gainOf(system, 1), second);
+    EXPECT_FALSE(history.canUndo());
+    replayWrites(system, history.takeRedo().writes, false);
+    EXPECT_EQ(gainOf(system, 0), 11U);
+    EXPECT_EQ(gainOf(system, 1), 5U);
 }
 
 TEST(EditHistory, SavedStateAndClearing) {
