@@ -6,6 +6,7 @@
 #include "gui/units/shared/CEditWindow.h"
 #include "gui/units/shared/CUnitSheet.h"
 
+#include <QAction>
 #include <QLayout>
 #include <QPainter>
 #include <QPainterPath>
@@ -178,6 +179,18 @@ CEditWindow* CT48View::openEditWindow(int startPage) {
     window->programBarSlot()->layout()->addWidget(
         new CProgramBar(m_document, m_unitKey, window->programBarSlot()));
     m_editWindow = window;
+    // The edit window is modal, so the main frame's Edit menu cannot be reached while it is open: it
+    // carries Undo and Redo of its system's history itself, with the same keys.
+    auto* undo = new QAction(tr("Undo"), window);
+    undo->setObjectName(QStringLiteral("editWindowUndo"));
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    connect(undo, &QAction::triggered, m_document, [this] { m_document->editor().undo(); });
+    auto* redo = new QAction(tr("Redo"), window);
+    redo->setObjectName(QStringLiteral("editWindowRedo"));
+    redo->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    connect(redo, &QAction::triggered, m_document, [this] { m_document->editor().redo(); });
+    window->addAction(undo);
+    window->addAction(redo);
     prepareEditWindow(*window);
     emit editWindowOpened(window);
     connect(window, &QDialog::finished, this, [this] {

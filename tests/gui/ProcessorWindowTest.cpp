@@ -26,6 +26,7 @@
 #include "gui/units/shared/CUnitSheet.h"
 #include "sim/Simulator.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -250,11 +251,12 @@ private slots:
         QTRY_VERIFY(document->unitFrames().front()->windowTitle().endsWith(QStringLiteral(" *")));
         QVERIFY(document->editor().canUndo());
         QCOMPARE(document->editor().undoText(), QStringLiteral("Undo Output 3 gain"));
-        document->editor().undo();
+        // The modal edit window carries Undo and Redo itself (the main frame's menu is out of reach).
+        window->findChild<QAction*>(QStringLiteral("editWindowUndo"))->trigger();
         QCOMPARE(unit.live.outputs[2].gain, before);
         QVERIFY(!document->editor().canUndo());
         QTRY_COMPARE(gain->strip(4)->index(), static_cast<int>(before));
-        document->editor().redo();
+        window->findChild<QAction*>(QStringLiteral("editWindowRedo"))->trigger();
         QCOMPARE(unit.live.outputs[2].gain, before - 5);
 
         // Copy output 1, paste it onto output 2: one more step, undone at once.
