@@ -79,13 +79,8 @@ CInputPage::CInputPage(CSystemDoc* document, std::uint32_t unitKey, std::size_t 
             return; // locked: the handles do not move the bands
         }
         const auto b = static_cast<std::uint8_t>(band);
-        if (fieldValue(FieldRef{Field::InputEqFrequency, m_input, b}) !=
-            static_cast<std::uint32_t>(frequency)) {
-            setField(FieldRef{Field::InputEqFrequency, m_input, b}, static_cast<std::uint32_t>(frequency));
-        }
-        if (fieldValue(FieldRef{Field::InputEqGain, m_input, b}) != static_cast<std::uint32_t>(gain)) {
-            setField(FieldRef{Field::InputEqGain, m_input, b}, static_cast<std::uint32_t>(gain));
-        }
+        moveBand(FieldRef{Field::InputEqFrequency, m_input, b}, FieldRef{Field::InputEqGain, m_input, b},
+                 frequency, gain);
     });
 
     auto* top = new QHBoxLayout;

@@ -1,7 +1,7 @@
 #include "gui/units/processor/COutputPage.h"
 
-#include "core/units/Unit.h"
 #include "core/scales/CompositeText.h"
+#include "core/units/Unit.h"
 #include "gui/controls/CFader.h"
 #include "gui/controls/CResponseGraph.h"
 #include "gui/panels/CCrossoverPanel.h"
@@ -77,13 +77,8 @@ COutputPage::COutputPage(CSystemDoc* document, std::uint32_t unitKey, std::size_
         if (!m_rows[b]->isEnabled()) {
             return; // locked: the handles do not move the bands
         }
-        if (fieldValue(FieldRef{Field::OutputEqFrequency, m_output, b}) !=
-            static_cast<std::uint32_t>(frequency)) {
-            setField(FieldRef{Field::OutputEqFrequency, m_output, b}, static_cast<std::uint32_t>(frequency));
-        }
-        if (fieldValue(FieldRef{Field::OutputEqGain, m_output, b}) != static_cast<std::uint32_t>(gain)) {
-            setField(FieldRef{Field::OutputEqGain, m_output, b}, static_cast<std::uint32_t>(gain));
-        }
+        moveBand(FieldRef{Field::OutputEqFrequency, m_output, b}, FieldRef{Field::OutputEqGain, m_output, b},
+                 frequency, gain);
     });
 
     auto* left = new QVBoxLayout;

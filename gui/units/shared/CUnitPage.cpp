@@ -10,6 +10,8 @@
 
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+
+#include <utility>
 #include <QLabel>
 #include <QMenu>
 #include <QPointer>
@@ -107,6 +109,14 @@ std::uint32_t CUnitPage::fieldValue(FieldRef field) const {
 
 bool CUnitPage::setField(FieldRef field, std::uint32_t index, EditOrigin origin) {
     return editor().setField(m_unitKey, field, index, origin, GestureCounter::current());
+}
+
+void CUnitPage::moveBand(FieldRef frequency, FieldRef gain, int frequencyIndex, int gainIndex) {
+    for (const auto& [field, index] : {std::pair{frequency, frequencyIndex}, std::pair{gain, gainIndex}}) {
+        if (fieldValue(field) != static_cast<std::uint32_t>(index)) {
+            setField(field, static_cast<std::uint32_t>(index));
+        }
+    }
 }
 
 void CUnitPage::unitFieldChanged(std::uint32_t unitKey) {

@@ -70,6 +70,9 @@ public:
     /// Changes a field of the page's unit through the edit path. Steps of one mouse drag or one held key
     /// merge into one undo step.
     bool setField(FieldRef field, std::uint32_t index, EditOrigin origin = EditOrigin::ChannelPage);
+    /// Moves an EQ band to where its graph handle was dragged: each of the two fields is written only
+    /// when it changed, so a purely vertical or horizontal drag sends one message per step.
+    void moveBand(FieldRef frequency, FieldRef gain, int frequencyIndex, int gainIndex);
 
     /// The lock level in force, read from the settings when the page was last shown.
     LockLevel lockLevel() const { return m_lock; }
