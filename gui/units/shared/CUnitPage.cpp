@@ -10,13 +10,13 @@
 
 #include <QContextMenuEvent>
 #include <QCoreApplication>
-
-#include <utility>
 #include <QLabel>
 #include <QMenu>
 #include <QPointer>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace kelo::gui {
 
